@@ -1,0 +1,29 @@
+#include <iostream>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "cli/show_command.h"
+
+namespace {
+
+constexpr std::string_view kUsage =
+    "usage: discada-cli COMMAND [ARGS]\n"
+    "\n"
+    "commands:\n"
+    "  show FILE    load a game record and print the position it reaches\n"
+    "  --help       print this text\n";
+
+int usage(std::ostream& out, int exitCode) {
+    out << kUsage;
+    return exitCode;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const std::vector<std::string> args(argv + 1, argv + argc);
+    if (args.empty() || args[0] == "--help" || args[0] == "-h") return usage(std::cout, 0);
+    if (args[0] == "show" && args.size() == 2) return discada::runShow(args[1], std::cout, std::cerr);
+    return usage(std::cerr, 64);
+}
