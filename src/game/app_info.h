@@ -1,0 +1,11 @@
+#pragma once
+
+#include <string_view>
+
+namespace discada {
+
+// The program's name and version as the title bar, the version box and the package show them.
+constexpr std::string_view kAppName = "DiscadaGame";
+constexpr std::string_view kVersionText = "Ver.1.2";
+
+}  // namespace discada
