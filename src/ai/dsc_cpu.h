@@ -13,6 +13,17 @@ class Clock;
 // In modes 1 and 2 the value is also the computer's colour.
 enum class GameMode : std::int32_t { TwoPlayers = 0, ComputerBlack = 1, ComputerWhite = 2 };
 
+// Which position the search runs on: the compact bitboard (the game's), or this object's own
+// match making and taking back placements (the reference the bitboard is held to).
+enum class SearchModel { Fast, Literal };
+
+// Every choice of the computer takes at least this long, in milliseconds.
+constexpr std::uint32_t kMinimumChoiceMilliseconds = 500;
+
+// Sleeps away what is left of the minimum choice time since `start`, a reading of `clock`.
+// The elapsed time is taken modulo 2^32, so a wrap of the counter between readings is harmless.
+void padChoiceTime(Clock& clock, std::uint32_t start);
+
 // The computer player. Its match part is a private copy of the live match on which it searches;
 // the live match is never changed.
 class DscCpu : public DscProg {
@@ -26,22 +37,39 @@ public:
     // of a game, otherwise searched; never returned sooner than 500 ms after the call.
     // Precondition: the side to move in `live` has a legal placement.
     CellPos think(const DscProg& live);
+    // A legal placement of the side to move, drawn with a generator seeded from the calendar
+    // second; (0, 0) when there is none.
     CellPos randomMove();
+    // The searched placement of the side to move, at the depth of the level.
     CellPos searchMove();
     // The minimax search with alpha-beta cut-offs on the private match; scores are the
     // computer's. Writes the best placement of every node it finishes into `slot`.
     std::int32_t search(std::int32_t depth, CellPos& slot, std::int32_t alpha, std::int32_t beta);
 
+    // Whether think chooses at random for the live match rather than searching.
+    bool choosesAtRandom(const DscProg& live) const;
+    // 3 at level 1, 5 at level 2, 10 at any other level.
+    std::int32_t searchDepth() const;
+
     std::int32_t level() const { return level_; }
     void setLevel(std::int32_t level) { level_ = level; }
     GameMode mode() const { return mode_; }
     void setMode(GameMode mode) { mode_ = mode; }
+    SearchModel searchModel() const { return searchModel_; }
+    void setSearchModel(SearchModel model) { searchModel_ = model; }
+
+    // The root value and the calls of the search, leaves included, of the latest search.
+    std::int32_t lastValue() const { return lastValue_; }
+    std::uint64_t lastNodes() const { return lastNodes_; }
 
 private:
     WeightTable weights_;
     std::int32_t level_ = 1;
     GameMode mode_ = GameMode::ComputerWhite;
     Clock& clock_;
+    SearchModel searchModel_ = SearchModel::Fast;
+    std::int32_t lastValue_ = 0;
+    std::uint64_t lastNodes_ = 0;
 };
 
 }  // namespace discada

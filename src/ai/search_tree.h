@@ -1,0 +1,95 @@
+#pragma once
+
+#include <cstdint>
+
+#include "board/cell.h"
+
+namespace discada {
+
+// Scores stay far inside these bounds, so they act as infinities.
+constexpr std::int32_t kSearchInfinity = 999;
+
+// The computer's minimax search with alpha-beta cut-offs, written once over a position model.
+// Scores are always the computer's: a node where it is to move maximises, any other minimises.
+//
+// A model provides: Move, Moves (at most 24 legal placements in column-major scan order, with
+// empty() and iteration), Undo; sideToMove(), lastMoverColor() (the colour of the placement that
+// led into the position, -1 for none), legalMoves(), make(Move) -> Undo (with the turn change and
+// its passes), unmake(Move, Undo), weight(Move, mover), endScore(colour), mobilityScore(colour).
+template <class Model>
+class SearchTree {
+public:
+    using Move = typename Model::Move;
+
+    SearchTree(Model& model, DiscColor computer) : model_(model), computer_(computer) {}
+    // The tree holds on to the model it searches.
+    SearchTree(const SearchTree&) = delete;
+    SearchTree& operator=(const SearchTree&) = delete;
+
+    // Searches `depth` placements deep (a pass costs nothing). Every node that loops over
+    // placements writes its best one into the shared `slot` when it finishes, so after the
+    // outermost call the slot holds the root's choice; a leaf writes nothing.
+    std::int32_t search(std::int32_t depth, Move& slot, std::int32_t alpha, std::int32_t beta);
+
+    // Calls of search so far, leaves included.
+    std::uint64_t nodes() const { return nodes_; }
+
+private:
+    Model& model_;
+    const DiscColor computer_;
+    std::uint64_t nodes_ = 0;
+};
+
+template <class Model>
+std::int32_t SearchTree<Model>::search(std::int32_t depth, Move& slot, std::int32_t alpha,
+                                       std::int32_t beta) {
+    ++nodes_;
+    const DiscColor side = model_.sideToMove();
+    const typename Model::Moves moves = model_.legalMoves();
+    // A finished game is scored as such even at depth 0.
+    if (moves.empty()) return model_.endScore(computer_);
+    if (depth == 0) return model_.mobilityScore(computer_);
+
+    // Deliberate: each node restarts its own bound and keeps only the caller's other one, so a
+    // cut-off compares with the best value of the immediate caller alone.
+    const bool maximising = side == computer_;
+    if (maximising) {
+        alpha = -kSearchInfinity;
+    } else {
+        beta = kSearchInfinity;
+    }
+    // Making and taking back a placement leaves it unchanged, so it is read once.
+    const DiscColor previous = model_.lastMoverColor();
+    Move best{};
+    for (const Move m : moves) {
+        const typename Model::Undo undo = model_.make(m);
+        // Deliberate: the child gets this node's bounds as they are, not corrected by the weight
+        // of the placement, which is added only after the child returns.
+        std::int32_t value = search(depth - 1, slot, alpha, beta);
+        model_.unmake(m, undo);
+        const std::int32_t weight = model_.weight(m, side);
+        value = maximising ? value + weight : value - weight;
+        // A node entered after a pass makes no cut-off test.
+        if (previous != side) {
+            const bool cut = previous == computer_ ? value < alpha : value > beta;
+            if (cut) {
+                alpha = value;
+                beta = value;
+                best = m;
+                break;
+            }
+        }
+        // Strict comparisons: between equal values the earlier placement stays.
+        if (maximising && value > alpha) {
+            alpha = value;
+            best = m;
+        } else if (!maximising && value < beta) {
+            beta = value;
+            best = m;
+        }
+    }
+    slot = best;
+    return maximising ? alpha : beta;
+}
+
+}  // namespace discada
