@@ -4,6 +4,7 @@
 #include <cassert>
 #include <random>
 
+#include "ai/bit_position.h"
 #include "ai/match_position.h"
 #include "ai/search_tree.h"
 #include "platform/clock.h"
@@ -15,6 +16,7 @@ namespace {
 constexpr std::int32_t kDepthLevel1 = 3;
 constexpr std::int32_t kDepthLevel2 = 5;
 constexpr std::int32_t kDepthOtherLevels = 10;
+constexpr BitPosition::Move kNoMove = -1;
 
 }  // namespace
 
@@ -65,10 +67,20 @@ std::int32_t DscCpu::search(std::int32_t depth, CellPos& slot, std::int32_t alph
                             std::int32_t beta) {
     const DiscColor computer = static_cast<DiscColor>(mode_);
     assert(isPlayerColor(computer));
-    MatchPosition position(*this, weights_);
-    SearchTree<MatchPosition> tree(position, computer);
-    lastValue_ = tree.search(depth, slot, alpha, beta);
+    if (searchModel_ == SearchModel::Literal) {
+        MatchPosition position(*this, weights_);
+        SearchTree<MatchPosition> tree(position, computer);
+        lastValue_ = tree.search(depth, slot, alpha, beta);
+        lastNodes_ = tree.nodes();
+        return lastValue_;
+    }
+    BitPosition position = BitPosition::of(*this);
+    SearchTree<BitPosition> tree(position, computer);
+    // A search that ends at its root leaves the caller's slot untouched.
+    BitPosition::Move best = kNoMove;
+    lastValue_ = tree.search(depth, best, alpha, beta);
     lastNodes_ = tree.nodes();
+    if (best != kNoMove) slot = BitPosition::cellOf(best);
     return lastValue_;
 }
 
