@@ -1,0 +1,23 @@
+#pragma once
+
+#include <filesystem>
+#include <optional>
+
+namespace discada {
+
+class DocumentOpener;
+class WindowHost;
+
+enum class HelpOutcome { Opened, NotFound, ViewerFailed };
+
+// The help file in `folder`: "readme.txt" itself, otherwise the first name, in name order, that
+// differs from it only in the case of its letters ("Readme.txt" and "README.TXT" name the same
+// file on the desktop the game began on). Only a regular file that opens for reading counts.
+std::optional<std::filesystem::path> findHelpFile(const std::filesystem::path& folder);
+
+// The help command: opens the help file of `folder` with the desktop's viewer, or tells the user
+// in a warning box that it is missing or that no viewer could show it.
+HelpOutcome runHelpCommand(WindowHost& window, DocumentOpener& opener,
+                           const std::filesystem::path& folder);
+
+}  // namespace discada
