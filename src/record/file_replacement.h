@@ -1,0 +1,28 @@
+#pragma once
+
+#include <functional>
+#include <ostream>
+#include <string>
+#include <string_view>
+
+namespace discada {
+
+// The step that puts the bytes into the freshly created temporary file; false when it could not
+// write them all. Replaceable so that a write failing half-way can be provoked.
+using WriteStep = std::function<bool(std::ostream& file, std::string_view bytes)>;
+
+// Writes every byte at once.
+bool writeAllBytes(std::ostream& file, std::string_view bytes);
+
+struct ReplaceResult {
+    bool ok = false;
+    std::string error;  // why the file was not replaced
+};
+
+// Replaces the file at the UTF-8 `path` by `bytes`, or creates it. The bytes go to a temporary
+// file in the same folder, which takes the target's name only once every byte is written and the
+// file is closed; on any failure the temporary file is removed and an earlier file stays as it was.
+ReplaceResult replaceFile(const std::string& path, std::string_view bytes,
+                          const WriteStep& write = writeAllBytes);
+
+}  // namespace discada
