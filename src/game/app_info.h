@@ -7,5 +7,6 @@ namespace discada {
 // The program's name and version as the title bar, the version box and the package show them.
 constexpr std::string_view kAppName = "DiscadaGame";
 constexpr std::string_view kVersionText = "Ver.1.2";
+constexpr std::string_view kVersionCaption = "バージョン情報";
 
 }  // namespace discada

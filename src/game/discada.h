@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -57,6 +58,30 @@ public:
     std::int32_t level() const { return computer_.level(); }
     GameMode mode() const { return computer_.mode(); }
     std::string_view turnLabel(DiscColor colour) const;
+
+    // The dialog of the save command and the save-at-end option. It lives here beside the load
+    // dialog rather than in the match, because records sit above matches in the layers; its path
+    // survives new games.
+    TextFileDialog& saveDialog() { return saveDialog_; }
+    const TextFileDialog& openDialog() const { return openDialog_; }
+
+private:
+    // The entry of placement n stands at index (entries - n); the first placement at the bottom.
+    std::int32_t indexOfPlacement(std::int32_t placement) const;
+    // After stepping back to the start: scroll to the oldest entry, then select nothing.
+    void selectStart();
+    void selectCurrent();
+
+    WindowHost& window_;
+    TextFileDialog openDialog_;
+    TextFileDialog saveDialog_;
+    DscProg match_;
+    DscCpu computer_;
+    // The panel's label while black is to move, then while white is to move.
+    std::array<std::string_view, 2> turnLabels_{};
+    bool busy_ = false;
+    bool replayMode_ = false;
+    bool saveAtEnd_ = false;
 };
 
 }  // namespace discada
