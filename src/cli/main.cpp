@@ -3,6 +3,7 @@
 #include <string_view>
 #include <vector>
 
+#include "cli/play_command.h"
 #include "cli/show_command.h"
 
 namespace {
@@ -12,6 +13,8 @@ constexpr std::string_view kUsage =
     "\n"
     "commands:\n"
     "  show FILE    load a game record and print the position it reaches\n"
+    "  play [--no-delay]\n"
+    "               play through text commands on standard input (see the README)\n"
     "  --help       print this text\n";
 
 int usage(std::ostream& out, int exitCode) {
@@ -25,5 +28,8 @@ int main(int argc, char** argv) {
     const std::vector<std::string> args(argv + 1, argv + argc);
     if (args.empty() || args[0] == "--help" || args[0] == "-h") return usage(std::cout, 0);
     if (args[0] == "show" && args.size() == 2) return discada::runShow(args[1], std::cout, std::cerr);
+    if (args[0] == "play" && (args.size() == 1 || (args.size() == 2 && args[1] == "--no-delay"))) {
+        return discada::runPlay(std::cin, std::cout, std::cerr, args.size() == 2);
+    }
     return usage(std::cerr, 64);
 }

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <deque>
+#include <iosfwd>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "platform/file_chooser.h"
+#include "platform/window_host.h"
+
+namespace discada {
+
+// The main window and its file dialogs as text: every message box, move-list change, replay
+// button change, menu state change and file dialog becomes one line on `out`. Message boxes are
+// acknowledged at once; each file dialog takes the next queued answer, or is cancelled.
+class TextHost final : public WindowHost, public FileChooser {
+public:
+    explicit TextHost(std::ostream& out) : out_(out) {}
+
+    void showMessage(std::string_view text, std::string_view caption, MessageIcon icon) override;
+
+    void listReset() override;
+    void listInsertTop(std::string_view text) override;
+    void listDeleteTop() override;
+    int listCount() const override { return static_cast<int>(entries_.size()); }
+    void listSelect(int index) override;
+
+    void showReplayButtons(bool shown) override;
+
+    MenuItemState menuState(int commandId) const override;
+    void setMenuState(int commandId, MenuItemState state) override;
+
+    // Repaints are not shown: the position is printed on request instead.
+    void requestRepaint() override {}
+    void paintNow() override {}
+
+    FileChoice choose(const FileRequest& request) override;
+    void queueAnswer(FileChoice answer) { answers_.push_back(std::move(answer)); }
+
+private:
+    std::ostream& out_;
+    std::vector<std::string> entries_;  // the move list, top entry first
+    std::map<int, MenuItemState> menu_;
+    bool buttonsShown_ = false;
+    std::deque<FileChoice> answers_;
+};
+
+}  // namespace discada
