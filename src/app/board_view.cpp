@@ -1,0 +1,42 @@
+#include "app/board_view.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+#include "app/window_placement.h"
+#include "game/discada.h"
+
+namespace discada {
+
+namespace {
+
+// The back buffer has the window's outer size; its right and bottom strips are never seen.
+constexpr int kBackBufferWidth = kWindowOuterWidth;
+constexpr int kBackBufferHeight = kWindowOuterHeight;
+
+}  // namespace
+
+BoardView::BoardView(QWidget* parent)
+    : QWidget(parent),
+      backBuffer_(kBackBufferWidth, kBackBufferHeight),
+      sprites_(QImage(QStringLiteral(":/PIECE_IMG"))) {
+    setFixedSize(kClientWidth, kClientHeight);
+    // The whole area comes from the back buffer: nothing is erased before a paint.
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    // A right-button press does nothing: no context menu, here or from the main window.
+    setContextMenuPolicy(Qt::PreventContextMenu);
+}
+
+void BoardView::paintEvent(QPaintEvent* /*event*/) {
+    if (game_ != nullptr) game_->paint(backBuffer_, sprites_);
+    QPainter painter(this);
+    painter.drawImage(0, 0, backBuffer_.image());
+}
+
+void BoardView::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton || game_ == nullptr) return;
+    const QPoint at = event->position().toPoint();
+    game_->onBoardClick(at.x(), at.y());
+}
+
+}  // namespace discada

@@ -1,0 +1,168 @@
+#include "app/main_window.h"
+
+#include <QGuiApplication>
+#include <QLayout>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QShortcut>
+
+#include "app/board_view.h"
+#include "app/desktop_shell.h"
+#include "app/menu_table.h"
+#include "app/qt_document_opener.h"
+#include "app/qt_file_chooser.h"
+#include "app/qt_message_boxes.h"
+#include "app/qt_text.h"
+#include "app/qt_window_host.h"
+#include "app/window_placement.h"
+#include "game/app_info.h"
+#include "game/discada.h"
+#include "platform/system_clock.h"
+
+namespace discada {
+
+namespace {
+
+// Caption, fixed bar and minimise box only: no maximise box, no sizing border.
+constexpr Qt::WindowFlags kWindowFlags = Qt::Window | Qt::CustomizeWindowHint |
+                                         Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                                         Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint;
+
+constexpr QRect kMoveListArea(385, 120, 130, 200);
+// The replay buttons stand 10 pixels below the move list, spread over its width with equal gaps.
+constexpr int kButtonSize = 20;
+constexpr int kButtonGap = (kMoveListArea.width() - 4 * kButtonSize) / 3;
+constexpr int kButtonY = kMoveListArea.y() + kMoveListArea.height() + 10;
+constexpr std::array<const char*, 4> kButtonCaptions = {"<<", "<", ">", ">>"};
+constexpr std::array<int, 4> kButtonCommands = {command::kReplayFirst, command::kReplayBack,
+                                                command::kReplayForward, command::kReplayLast};
+
+template <typename Interface, typename Real, typename... Args>
+Interface* realIfNull(Interface* given, std::unique_ptr<Interface>& own, Args&... args) {
+    if (given != nullptr) return given;
+    own = std::make_unique<Real>(args...);
+    return own.get();
+}
+
+}  // namespace
+
+MainWindow::MainWindow(const DesktopServices& services) : QMainWindow(nullptr, kWindowFlags) {
+    setWindowTitle(toQString(kAppName));
+    view_ = new BoardView(this);
+    setCentralWidget(view_);
+    buildControls();
+    buildMenu();
+    buildAcceleratorKeys();
+    adoptServices(services);
+
+    host_ = std::make_unique<QtWindowHost>(*services_.messages, *view_, *moveList_, replayButtons_,
+                                           menuItems_);
+    shell_ = std::make_unique<DesktopShell>(*host_, *services_.opener, *this);
+    game_ = std::make_unique<Discada>(*host_, *services_.files, *services_.clock);
+    view_->setGame(game_.get());
+    game_->newGame(GameMode::ComputerWhite);
+
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    placeOnPrimaryScreen();
+}
+
+MainWindow::~MainWindow() {
+    view_->setGame(nullptr);
+}
+
+QAction* MainWindow::menuItem(int commandId) const {
+    const auto found = menuItems_.find(commandId);
+    return found == menuItems_.end() ? nullptr : found->second;
+}
+
+void MainWindow::adoptServices(const DesktopServices& services) {
+    QWidget& owner = *this;
+    services_.messages =
+        realIfNull<MessageSink, QtMessageBoxes>(services.messages, ownMessages_, owner);
+    services_.files = realIfNull<FileChooser, QtFileChooser>(services.files, ownFiles_, owner);
+    services_.opener = realIfNull<DocumentOpener, QtDocumentOpener>(services.opener, ownOpener_);
+    services_.clock = realIfNull<Clock, SystemClock>(services.clock, ownClock_);
+}
+
+void MainWindow::buildControls() {
+    moveList_ = new QListWidget(view_);
+    moveList_->setObjectName(QStringLiteral("moveList"));
+    moveList_->setGeometry(kMoveListArea);
+    moveList_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    moveList_->setSelectionMode(QAbstractItemView::SingleSelection);
+
+    for (std::size_t i = 0; i < replayButtons_.size(); ++i) {
+        auto* button = new QPushButton(QString::fromLatin1(kButtonCaptions[i]), view_);
+        const int x = kMoveListArea.x() + static_cast<int>(i) * (kButtonSize + kButtonGap);
+        button->setGeometry(x, kButtonY, kButtonSize, kButtonSize);
+        button->hide();
+        const int id = kButtonCommands[i];
+        connect(button, &QPushButton::clicked, this, [this, id] { runCommand(id); });
+        replayButtons_[i] = button;
+    }
+}
+
+void MainWindow::buildMenu() {
+    QMenu* menu = nullptr;
+    QMenu* subMenu = nullptr;
+    for (const MenuEntry& entry : kMenuBar) {
+        QMenu* current = subMenu != nullptr ? subMenu : menu;
+        switch (entry.kind) {
+            case MenuEntryKind::Menu:
+                menu = menuBar()->addMenu(toQString(entry.text));
+                break;
+            case MenuEntryKind::SubMenu:
+                subMenu = menu->addMenu(toQString(entry.text));
+                break;
+            case MenuEntryKind::EndSubMenu:
+                subMenu = nullptr;
+                break;
+            case MenuEntryKind::Separator:
+                current->addSeparator();
+                break;
+            case MenuEntryKind::Item:
+            case MenuEntryKind::CheckItem: {
+                QAction* action = current->addAction(toQString(entry.text));
+                action->setCheckable(entry.kind == MenuEntryKind::CheckItem);
+                const int id = entry.commandId;
+                connect(action, &QAction::triggered, this, [this, id] { runCommand(id); });
+                menuItems_[id] = action;
+                break;
+            }
+        }
+    }
+}
+
+void MainWindow::buildAcceleratorKeys() {
+    for (const AcceleratorKey& accelerator : kAcceleratorKeys) {
+        auto* shortcut = new QShortcut(QKeySequence(accelerator.key), this);
+        shortcut->setContext(Qt::WindowShortcut);
+        const int id = accelerator.commandId;
+        connect(shortcut, &QShortcut::activated, this, [this, id] { triggerCommand(id); });
+    }
+}
+
+void MainWindow::placeOnPrimaryScreen() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (screen == nullptr) return;
+    const WindowPosition at =
+        centredWindowPosition(screen->size().width(), screen->size().height());
+    move(at.x, at.y);
+}
+
+void MainWindow::triggerCommand(int commandId) {
+    if (QAction* action = menuItem(commandId)) {
+        action->trigger();
+    } else {
+        runCommand(commandId);
+    }
+}
+
+void MainWindow::runCommand(int commandId) {
+    host_->restoreMenuItem(commandId);
+    dispatchCommand(*game_, *host_, *shell_, static_cast<std::uint32_t>(commandId));
+}
+
+}  // namespace discada

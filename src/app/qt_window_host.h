@@ -1,0 +1,53 @@
+#pragma once
+
+#include <array>
+#include <map>
+
+#include "platform/window_host.h"
+
+class QAction;
+class QListWidget;
+class QPushButton;
+class QWidget;
+
+namespace discada {
+
+class MessageSink;
+
+// The main window's widgets as the game controller sees them. The menu items' states are kept
+// here, so a click on a checkable item, which Qt toggles by itself, cannot change what the
+// controller reads.
+class QtWindowHost final : public WindowHost {
+public:
+    QtWindowHost(MessageSink& messages, QWidget& view, QListWidget& moveList,
+                 const std::array<QPushButton*, 4>& replayButtons,
+                 const std::map<int, QAction*>& menuItems);
+
+    void showMessage(std::string_view text, std::string_view caption, MessageIcon icon) override;
+
+    void listReset() override;
+    void listInsertTop(std::string_view text) override;
+    void listDeleteTop() override;
+    int listCount() const override;
+    void listSelect(int index) override;
+
+    void showReplayButtons(bool shown) override;
+
+    MenuItemState menuState(int commandId) const override;
+    void setMenuState(int commandId, MenuItemState state) override;
+    // Puts the item back into the state the controller last set.
+    void restoreMenuItem(int commandId);
+
+    void requestRepaint() override;
+    void paintNow() override;
+
+private:
+    MessageSink& messages_;
+    QWidget& view_;
+    QListWidget& moveList_;
+    std::array<QPushButton*, 4> replayButtons_;
+    std::map<int, QAction*> menuItems_;
+    std::map<int, MenuItemState> menuStates_;
+};
+
+}  // namespace discada

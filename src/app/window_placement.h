@@ -1,0 +1,24 @@
+#pragma once
+
+namespace discada {
+
+// The main window's outer size, frame, caption and menu bar included, as the centring rule counts
+// it, and the area below the menu bar that the board, the panel and the controls share.
+constexpr int kWindowOuterWidth = 530;
+constexpr int kWindowOuterHeight = 413;
+constexpr int kClientWidth = 524;
+constexpr int kClientHeight = 368;
+
+struct WindowPosition {
+    int x = 0;
+    int y = 0;
+    bool operator==(const WindowPosition&) const = default;
+};
+
+// The top-left corner that centres the window on a screen of the given size. The division
+// truncates toward zero, so a screen one pixel narrower than the window still gives x = 0.
+constexpr WindowPosition centredWindowPosition(int screenWidth, int screenHeight) {
+    return {(screenWidth - kWindowOuterWidth) / 2, (screenHeight - kWindowOuterHeight) / 2};
+}
+
+}  // namespace discada
