@@ -161,7 +161,6 @@ void MainWindow::triggerCommand(int commandId) {
 }
 
 void MainWindow::runCommand(int commandId) {
-    host_->restoreMenuItem(commandId);
     dispatchCommand(*game_, *host_, *shell_, static_cast<std::uint32_t>(commandId));
 }
 

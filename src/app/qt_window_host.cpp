@@ -56,14 +56,9 @@ MenuItemState QtWindowHost::menuState(int commandId) const {
 
 void QtWindowHost::setMenuState(int commandId, MenuItemState state) {
     menuStates_[commandId] = state;
-    restoreMenuItem(commandId);
-}
-
-void QtWindowHost::restoreMenuItem(int commandId) {
     const auto found = menuItems_.find(commandId);
     if (found == menuItems_.end()) return;
     QAction& action = *found->second;
-    const MenuItemState state = menuState(commandId);
     action.setChecked(action.isCheckable() && state.checked);
     action.setEnabled(!state.greyed);
 }

@@ -15,8 +15,8 @@ namespace discada {
 class MessageSink;
 
 // The main window's widgets as the game controller sees them. The menu items' states are kept
-// here, so a click on a checkable item, which Qt toggles by itself, cannot change what the
-// controller reads.
+// here and only shown by the actions: Qt toggles a checkable item by itself when it is chosen,
+// and the controller must read the state it set, not the toggled one.
 class QtWindowHost final : public WindowHost {
 public:
     QtWindowHost(MessageSink& messages, QWidget& view, QListWidget& moveList,
@@ -35,8 +35,6 @@ public:
 
     MenuItemState menuState(int commandId) const override;
     void setMenuState(int commandId, MenuItemState state) override;
-    // Puts the item back into the state the controller last set.
-    void restoreMenuItem(int commandId);
 
     void requestRepaint() override;
     void paintNow() override;
