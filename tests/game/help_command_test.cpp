@@ -1,0 +1,87 @@
+#include "game/help_command.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "platform/document_opener.h"
+#include "recording_window.h"
+
+namespace discada {
+namespace {
+
+class RecordingOpener final : public DocumentOpener {
+public:
+    bool open(const std::string& path) override {
+        opened.push_back(path);
+        return succeeds;
+    }
+
+    bool succeeds = true;
+    std::vector<std::string> opened;
+};
+
+// An empty folder of its own for each test.
+std::filesystem::path freshFolder() {
+    const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
+    const auto folder = std::filesystem::temp_directory_path() / "discada_help" / test->name();
+    std::filesystem::remove_all(folder);
+    std::filesystem::create_directories(folder);
+    return folder;
+}
+
+void writeFile(const std::filesystem::path& path) {
+    std::ofstream(path) << "help\n";
+}
+
+const ShownMessage kNotFound{"ヘルプファイルが見つかりません。", "Error", MessageIcon::Warning};
+
+TEST(HelpCommand, OpensTheHelpFileWhateverTheCaseOfItsName) {
+    for (const char* name : {"readme.txt", "Readme.txt", "README.TXT"}) {
+        const auto folder = freshFolder();
+        writeFile(folder / name);
+        RecordingWindow window;
+        RecordingOpener opener;
+        EXPECT_EQ(runHelpCommand(window, opener, folder), HelpOutcome::Opened) << name;
+        ASSERT_EQ(opener.opened.size(), 1u) << name;
+        EXPECT_EQ(std::filesystem::path(opener.opened[0]).filename(), name);
+        EXPECT_TRUE(window.messages.empty()) << name;
+    }
+}
+
+TEST(HelpCommand, PrefersTheLowerCaseNameWhenBothSpellingsExist) {
+    const auto folder = freshFolder();
+    writeFile(folder / "Readme.txt");
+    writeFile(folder / "readme.txt");
+    EXPECT_EQ(findHelpFile(folder), folder / "readme.txt");
+}
+
+TEST(HelpCommand, MissingFileIsReportedAndNoViewerStarts) {
+    const auto folder = freshFolder();
+    writeFile(folder / "readme.txt.bak");
+    std::filesystem::create_directory(folder / "Readme.txt");
+    RecordingWindow window;
+    RecordingOpener opener;
+    EXPECT_EQ(runHelpCommand(window, opener, folder), HelpOutcome::NotFound);
+    EXPECT_TRUE(opener.opened.empty());
+    EXPECT_EQ(window.messages, std::vector<ShownMessage>{kNotFound});
+
+    EXPECT_EQ(runHelpCommand(window, opener, folder / "no such folder"), HelpOutcome::NotFound);
+}
+
+TEST(HelpCommand, ViewerThatFailsIsReported) {
+    const auto folder = freshFolder();
+    writeFile(folder / "readme.txt");
+    RecordingWindow window;
+    RecordingOpener opener;
+    opener.succeeds = false;
+    EXPECT_EQ(runHelpCommand(window, opener, folder), HelpOutcome::ViewerFailed);
+    EXPECT_EQ(window.messages, (std::vector<ShownMessage>{{"ヘルプファイルの表示に失敗しました。",
+                                                           "Error", MessageIcon::Warning}}));
+}
+
+}  // namespace
+}  // namespace discada
