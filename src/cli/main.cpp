@@ -14,7 +14,8 @@ constexpr std::string_view kUsage =
     "commands:\n"
     "  show FILE    load a game record and print the position it reaches\n"
     "  play [--no-delay]\n"
-    "               play through text commands on standard input (see the README)\n"
+    "               play with one command a line on standard input: command ID,\n"
+    "               click X Y, place COLUMN ROW, answer PATH|cancel, board\n"
     "  --help       print this text\n";
 
 int usage(std::ostream& out, int exitCode) {

@@ -1,0 +1,90 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <random>
+#include <string>
+
+#include "game/commands.h"
+#include "game/discada.h"
+#include "match/match_test_support.h"
+#include "platform/clock.h"
+#include "recording_window.h"
+#include "scripted_files.h"
+
+namespace discada {
+
+// A clock that only moves when slept on, so the computer's 500 ms cost no real time.
+struct FakeClock : Clock {
+    std::uint32_t milliseconds() override { return now; }
+    void sleep(std::uint32_t milliseconds) override { now += milliseconds; }
+    std::int64_t calendarSeconds() override { return 1'700'000'000; }
+    std::uint32_t now = 0;
+};
+
+struct CountingShell : ShellCommands {
+    void showHelp() override { ++helps; }
+    void showVersion() override { ++versions; }
+    void close() override { ++closes; }
+    int helps = 0, versions = 0, closes = 0;
+};
+
+// One controller with its recording window, scripted dialogs and fake clock, started as the
+// window starts it: level 1, then a game in `mode`.
+struct GameTable {
+    explicit GameTable(GameMode mode = GameMode::ComputerWhite) {
+        window.now = [this] { return clock.now; };
+        game.newGame(mode);
+    }
+    // A click in the middle of the cell.
+    std::int32_t place(CellPos cell) {
+        const Cell& c = game.match().board().cellAt(cell.column, cell.row);
+        return game.onBoardClick(c.x() + 20, c.y() + 20);
+    }
+    void command(std::uint32_t id) { dispatchCommand(game, window, shell, id); }
+
+    // Places at random from `seed` for whoever clicks (the person, or both sides of a
+    // two-person game) until the game ends or `stop` holds after a click. True when stopped.
+    template <typename Stop>
+    bool play(unsigned seed, Stop stop) {
+        std::mt19937 random(seed);
+        while (!game.match().isOver()) {
+            const std::vector<CellPos> moves = legalOf(game.match());
+            EXPECT_EQ(place(moves[random() % moves.size()]), 0) << boardDump(game.match());
+            if (stop()) return true;
+        }
+        return false;
+    }
+    void playToEnd(unsigned seed) {
+        play(seed, [] { return false; });
+    }
+
+    RecordingWindow window;
+    ScriptedFiles files;
+    FakeClock clock;
+    CountingShell shell;
+    Discada game{window, files, clock};
+};
+
+inline std::string passMessage(const std::string& label) {
+    return "DiscadaGame|information|" + label + "\n置く場所がありません。\nパスをします。";
+}
+
+// Plays the person (black, against level 0, which is weak enough to be shut out now and then)
+// seed after seed until the pass message of `label` shows, and runs `check` at that moment.
+template <typename Check>
+void findPassGame(const std::string& label, Check check) {
+    for (unsigned seed = 1; seed <= 200; ++seed) {
+        GameTable t;
+        t.game.setLevel(0);
+        if (t.play(seed, [&] {
+                return !t.window.messages.empty() && t.window.messages.back() == passMessage(label);
+            })) {
+            return check(t);
+        }
+    }
+    FAIL() << "no game shows the pass of " << label;
+}
+
+}  // namespace discada

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <deque>
+#include <string>
+#include <vector>
+
+#include "platform/file_chooser.h"
+
+namespace discada {
+
+// A FileChooser answering from a script: each dialog takes the next queued answer, or is
+// cancelled when none is queued. Every request is kept, with its strings copied.
+class ScriptedFiles : public FileChooser {
+public:
+    struct Asked {
+        FileDialogKind kind;
+        std::string title;
+        std::string initialPath;
+        std::string defaultExtension;
+        std::size_t filters;
+    };
+
+    FileChoice choose(const FileRequest& r) override {
+        requests.push_back({r.kind, std::string(r.title), r.initialPath,
+                            std::string(r.defaultExtension), r.filters.size()});
+        if (answers.empty()) return {FileChoiceOutcome::Cancelled, {}};
+        FileChoice answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+    void answerWith(std::string path) {
+        answers.push_back({FileChoiceOutcome::Chosen, std::move(path)});
+    }
+
+    std::deque<FileChoice> answers;
+    std::vector<Asked> requests;
+};
+
+}  // namespace discada
