@@ -8,5 +8,7 @@ namespace discada {
 constexpr std::string_view kAppName = "DiscadaGame";
 constexpr std::string_view kVersionText = "Ver.1.2";
 constexpr std::string_view kVersionCaption = "バージョン情報";
+// The caption of every failure box: saving, loading, help.
+constexpr std::string_view kErrorCaption = "Error";
 
 }  // namespace discada

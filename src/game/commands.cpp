@@ -2,6 +2,7 @@
 
 #include <string_view>
 
+#include "game/app_info.h"
 #include "game/discada.h"
 #include "platform/window_host.h"
 
@@ -10,7 +11,6 @@ namespace discada {
 namespace {
 
 constexpr std::string_view kLoadFailed = "棋譜の読み込みに失敗しました。";
-constexpr std::string_view kErrorCaption = "Error";
 // A double arrow steps over the longest possible game in one press.
 constexpr std::int32_t kWholeGame = 60;
 

@@ -15,7 +15,6 @@ namespace {
 
 constexpr std::string_view kOpenTitle = "開く";
 constexpr std::string_view kResultCaption = "結果";
-constexpr std::string_view kErrorCaption = "Error";
 constexpr std::string_view kBothBlocked = "両者置く場所がありません。\n終局です。";
 constexpr std::string_view kSaveFailed = "棋譜の保存に失敗しました。";
 constexpr std::string_view kDraw = "引き分け";
