@@ -1,6 +1,7 @@
 #include "game/discada.h"
 
 #include <cstdio>
+#include <optional>
 
 #include "game/app_info.h"
 #include "game/commands.h"
@@ -18,7 +19,7 @@ constexpr std::string_view kResultCaption = "結果";
 constexpr std::string_view kBothBlocked = "両者置く場所がありません。\n終局です。";
 constexpr std::string_view kSaveFailed = "棋譜の保存に失敗しました。";
 constexpr std::string_view kDraw = "引き分け";
-// The trailing spaces cover the remains of a longer earlier label on the panel.
+// Sixteen trailing spaces: on a panel that is not cleared they covered a longer earlier label.
 constexpr std::string_view kGameOverLabel = "終局                ";
 
 constexpr std::array<int, 3> kLevelMenuItems{command::kLevel0, command::kLevel1, command::kLevel2};
