@@ -7,6 +7,7 @@
 #include <system_error>
 #include <vector>
 
+#include "game/app_info.h"
 #include "platform/document_opener.h"
 #include "platform/window_host.h"
 
@@ -15,7 +16,6 @@ namespace discada {
 namespace {
 
 constexpr std::string_view kHelpFileName = "readme.txt";
-constexpr std::string_view kErrorCaption = "Error";
 constexpr std::string_view kNotFoundText = "ヘルプファイルが見つかりません。";
 constexpr std::string_view kViewerFailedText = "ヘルプファイルの表示に失敗しました。";
 

@@ -37,7 +37,7 @@ void writeFile(const std::filesystem::path& path) {
     std::ofstream(path) << "help\n";
 }
 
-const ShownMessage kNotFound{"ヘルプファイルが見つかりません。", "Error", MessageIcon::Warning};
+const std::string kNotFound = "Error|warning|ヘルプファイルが見つかりません。";
 
 TEST(HelpCommand, OpensTheHelpFileWhateverTheCaseOfItsName) {
     for (const char* name : {"readme.txt", "Readme.txt", "README.TXT"}) {
@@ -67,7 +67,7 @@ TEST(HelpCommand, MissingFileIsReportedAndNoViewerStarts) {
     RecordingOpener opener;
     EXPECT_EQ(runHelpCommand(window, opener, folder), HelpOutcome::NotFound);
     EXPECT_TRUE(opener.opened.empty());
-    EXPECT_EQ(window.messages, std::vector<ShownMessage>{kNotFound});
+    EXPECT_EQ(window.messages, std::vector<std::string>{kNotFound});
 
     EXPECT_EQ(runHelpCommand(window, opener, folder / "no such folder"), HelpOutcome::NotFound);
 }
@@ -79,8 +79,8 @@ TEST(HelpCommand, ViewerThatFailsIsReported) {
     RecordingOpener opener;
     opener.succeeds = false;
     EXPECT_EQ(runHelpCommand(window, opener, folder), HelpOutcome::ViewerFailed);
-    EXPECT_EQ(window.messages, (std::vector<ShownMessage>{{"ヘルプファイルの表示に失敗しました。",
-                                                           "Error", MessageIcon::Warning}}));
+    EXPECT_EQ(window.messages,
+              std::vector<std::string>{"Error|warning|ヘルプファイルの表示に失敗しました。"});
 }
 
 }  // namespace
