@@ -1,0 +1,231 @@
+#include <gtest/gtest.h>
+
+#include <QMenu>
+#include <QMenuBar>
+#include <QScreen>
+#include <filesystem>
+#include <fstream>
+
+#include "app/window_placement.h"
+#include "game/commands.h"
+#include "window_table.h"
+
+namespace discada {
+namespace {
+
+// One line per menu entry: "title" for a menu, "-" for a separator, "> title" for a sub-menu's
+// items' owner, indented items; enough to compare the whole bar in order.
+void describeMenu(const QMenu& menu, const QString& indent, QStringList& lines) {
+    for (const QAction* action : menu.actions()) {
+        if (action->isSeparator()) {
+            lines << indent + "-";
+        } else if (action->menu() != nullptr) {
+            lines << indent + "> " + action->text();
+            describeMenu(*action->menu(), indent + "  ", lines);
+        } else {
+            lines << indent + action->text();
+        }
+    }
+}
+
+std::filesystem::path freshFolder(const std::string& name) {
+    const auto folder = std::filesystem::temp_directory_path() / ("discada_app_" + name);
+    std::filesystem::remove_all(folder);
+    std::filesystem::create_directories(folder);
+    return folder;
+}
+
+TEST(WindowPlacement, CentresOnThePrimaryScreenTruncatingTowardZero) {
+    EXPECT_EQ(centredWindowPosition(1024, 768), (WindowPosition{247, 177}));
+    EXPECT_EQ(centredWindowPosition(1920, 1080), (WindowPosition{695, 333}));
+    EXPECT_EQ(centredWindowPosition(500, 600), (WindowPosition{-15, 93}));
+    EXPECT_EQ(centredWindowPosition(529, 412), (WindowPosition{0, 0}));
+}
+
+TEST(MainWindow, StartsFixedAndCentredWithAnEmptyListAndHiddenReplayButtons) {
+    WindowTable table;
+    EXPECT_EQ(table.window.windowTitle(), "DiscadaGame");
+    EXPECT_EQ(table.window.minimumSize(), table.window.maximumSize());
+    EXPECT_FALSE(table.window.windowFlags() & Qt::WindowMaximizeButtonHint);
+    EXPECT_TRUE(table.window.windowFlags() & Qt::WindowMinimizeButtonHint);
+    EXPECT_EQ(table.view().size(), QSize(524, 368));
+    const QSize screen = QGuiApplication::primaryScreen()->size();
+    const WindowPosition at = centredWindowPosition(screen.width(), screen.height());
+    EXPECT_EQ(table.window.pos(), QPoint(at.x, at.y));
+
+    EXPECT_EQ(table.moveList().geometry(), QRect(385, 120, 130, 200));
+    EXPECT_TRUE(table.moveList().isVisible());
+    EXPECT_EQ(table.moveList().count(), 0);
+    const std::array<const char*, 4> captions = {"<<", "<", ">", ">>"};
+    for (int i = 0; i < 4; ++i) {
+        QPushButton* button = table.button(captions[i]);
+        ASSERT_NE(button, nullptr) << captions[i];
+        EXPECT_EQ(button->geometry(), QRect(385 + 36 * i, 330, 20, 20));
+        EXPECT_FALSE(button->isVisible());
+    }
+}
+
+TEST(MainWindow, MenuBarHoldsEveryItemInOrderWithLevelOneChecked) {
+    WindowTable table;
+    QStringList lines;
+    for (const QAction* top : table.window.menuBar()->actions()) {
+        lines << top->text();
+        describeMenu(*top->menu(), "  ", lines);
+    }
+    const QStringList expected = {
+        "ゲーム(&G)",
+        "  先手でスタート(&N)\tF2",
+        "  後手でスタート",
+        "  2人で遊ぶ",
+        "  -",
+        "  > cpuのレベル",
+        "    レベル0",
+        "    レベル1",
+        "    レベル2",
+        "  待った(&B)\tF10",
+        "  -",
+        "  棋譜の読み込み(&O)\tCtrl+O",
+        "  棋譜の保存(&A)",
+        "  終局時に保存する",
+        "  -",
+        "  終了(&X)",
+        "ヘルプ(&H)",
+        "  ヘルプ\tF1",
+        "  バージョン情報",
+    };
+    EXPECT_EQ(lines, expected);
+    EXPECT_FALSE(table.window.menuItem(command::kLevel0)->isChecked());
+    EXPECT_TRUE(table.window.menuItem(command::kLevel1)->isChecked());
+    EXPECT_FALSE(table.window.menuItem(command::kLevel2)->isChecked());
+    EXPECT_TRUE(table.window.menuItem(command::kUndo)->isEnabled());
+}
+
+TEST(MainWindow, ReleaseOnACellPlacesADiscAndTheComputerAnswers) {
+    WindowTable table;
+    table.click(4, 3);
+    EXPECT_EQ(table.cell(4, 3), kBlack);
+    EXPECT_EQ(table.moves(), 2);
+    EXPECT_EQ(table.moveList().count(), 2);
+    EXPECT_EQ(table.window.game().match().sideToMove(), kBlack);
+}
+
+TEST(MainWindow, OnlyTheLeftButtonsReleasePointCounts) {
+    WindowTable table;
+    const QPoint cell = WindowTable::cellCentre(4, 3);
+    const QPoint offBoard(450, 60);
+    QTest::mousePress(&table.view(), Qt::LeftButton, Qt::NoModifier, cell);
+    QTest::mouseRelease(&table.view(), Qt::LeftButton, Qt::NoModifier, offBoard);
+    QTest::mouseClick(&table.view(), Qt::RightButton, Qt::NoModifier, cell);
+    EXPECT_EQ(table.moves(), 0);
+    EXPECT_EQ(table.cell(4, 3), kEmpty);
+
+    QTest::mousePress(&table.view(), Qt::LeftButton, Qt::NoModifier, offBoard);
+    QTest::mouseRelease(&table.view(), Qt::LeftButton, Qt::NoModifier, cell);
+    EXPECT_EQ(table.cell(4, 3), kBlack);
+}
+
+TEST(MainWindow, AcceleratorKeysReachTheirCommandsWhileTheMoveListHasFocus) {
+    WindowTable table;
+    const auto folder = freshFolder("keys");
+    const auto previous = std::filesystem::current_path();
+    std::filesystem::current_path(folder);
+
+    table.click(4, 3);
+    table.key(Qt::Key_F10);
+    EXPECT_EQ(table.moves(), 0);
+    EXPECT_EQ(table.moveList().count(), 0);
+
+    table.click(4, 3);
+    table.key(Qt::Key_F2);
+    EXPECT_EQ(table.moves(), 0);
+    EXPECT_EQ(table.cell(4, 3), kEmpty);
+
+    table.key(Qt::Key_O, Qt::ControlModifier);
+    EXPECT_EQ(table.files.requests.size(), 1u);
+
+    table.key(Qt::Key_F1);
+    ASSERT_EQ(table.messages.shown.size(), 1u);
+    EXPECT_EQ(table.messages.shown[0], "Error|warning|ヘルプファイルが見つかりません。");
+    std::ofstream(folder / "Readme.txt") << "help\n";
+    table.key(Qt::Key_F1);
+    ASSERT_EQ(table.opener.opened.size(), 1u);
+    EXPECT_EQ(std::filesystem::path(table.opener.opened[0]).filename(), "Readme.txt");
+
+    table.key(Qt::Key_X, Qt::ShiftModifier);
+    table.key(Qt::Key_X, Qt::ControlModifier);
+    table.key(Qt::Key_X, Qt::AltModifier);
+    EXPECT_TRUE(table.window.isVisible());
+    table.key(Qt::Key_X);
+    EXPECT_FALSE(table.window.isVisible());
+    std::filesystem::current_path(previous);
+}
+
+TEST(MainWindow, CheckMarksFollowTheControllerNotQtsOwnToggling) {
+    WindowTable table;
+    QAction* level0 = table.window.menuItem(command::kLevel0);
+    QAction* level1 = table.window.menuItem(command::kLevel1);
+    QAction* level2 = table.window.menuItem(command::kLevel2);
+    level2->trigger();
+    EXPECT_EQ(table.window.game().level(), 2);
+    EXPECT_FALSE(level0->isChecked() || level1->isChecked());
+    EXPECT_TRUE(level2->isChecked());
+    // Choosing the level already set keeps its mark.
+    level2->trigger();
+    EXPECT_TRUE(level2->isChecked());
+    level0->trigger();
+    EXPECT_TRUE(level0->isChecked());
+    EXPECT_FALSE(level2->isChecked());
+
+    QAction* saveAtEnd = table.window.menuItem(command::kSaveAtEnd);
+    saveAtEnd->trigger();
+    EXPECT_TRUE(saveAtEnd->isChecked());
+    EXPECT_TRUE(table.window.game().saveAtEnd());
+    saveAtEnd->trigger();
+    EXPECT_FALSE(saveAtEnd->isChecked());
+    EXPECT_FALSE(table.window.game().saveAtEnd());
+}
+
+TEST(MainWindow, LoadedRecordStepsThroughTheReplayButtonsWithUndoGreyed) {
+    WindowTable table;
+    const auto record = freshFolder("replay") / "game.txt";
+    std::ofstream(record, std::ios::binary) << " 1:4,3(1)\r\n 2:3,3(2)\r\n 3:3,4(1)\r\n";
+    table.files.answerWith(record.string());
+    table.key(Qt::Key_O, Qt::ControlModifier);
+
+    ASSERT_EQ(table.moves(), 3);
+    EXPECT_EQ(table.moveList().count(), 3);
+    for (const char* caption : {"<<", "<", ">", ">>"}) {
+        EXPECT_TRUE(table.button(caption)->isVisible()) << caption;
+    }
+    EXPECT_FALSE(table.window.menuItem(command::kUndo)->isEnabled());
+    table.key(Qt::Key_F10);
+    const CellPos legal = legalOf(table.window.game().match()).front();
+    table.click(legal.column, legal.row);
+    EXPECT_EQ(table.moves(), 3);
+
+    QTest::mouseClick(table.button("<"), Qt::LeftButton);
+    EXPECT_EQ(table.moves(), 2);
+    EXPECT_EQ(table.moveList().currentRow(), 1);
+    QTest::mouseClick(table.button("<<"), Qt::LeftButton);
+    EXPECT_EQ(table.moves(), 0);
+    EXPECT_EQ(table.moveList().currentRow(), -1);
+    QTest::mouseClick(table.button(">"), Qt::LeftButton);
+    EXPECT_EQ(table.moves(), 1);
+    QTest::mouseClick(table.button(">>"), Qt::LeftButton);
+    EXPECT_EQ(table.moves(), 3);
+    EXPECT_EQ(table.moveList().count(), 3);
+
+    table.key(Qt::Key_F2);
+    EXPECT_FALSE(table.button("<")->isVisible());
+    EXPECT_TRUE(table.window.menuItem(command::kUndo)->isEnabled());
+}
+
+TEST(MainWindow, VersionBoxNamesTheProgramWithoutAnIcon) {
+    WindowTable table;
+    table.window.menuItem(command::kVersion)->trigger();
+    EXPECT_EQ(table.messages.shown,
+              std::vector<std::string>{"バージョン情報|none|DiscadaGame\tVer.1.2"});
+}
+
+}  // namespace
+}  // namespace discada
