@@ -4,7 +4,8 @@
 
 namespace discada {
 
-// The program's name and version as the title bar, the version box and the package show them.
+// The program's name and version as the title bar, the version box, `discada-cli --version` and
+// the package show them. CMake reads these two lines for the project's version: keep their form.
 constexpr std::string_view kAppName = "DiscadaGame";
 constexpr std::string_view kVersionText = "Ver.1.2";
 constexpr std::string_view kVersionCaption = "バージョン情報";
