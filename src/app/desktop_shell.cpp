@@ -10,7 +10,7 @@
 namespace discada {
 
 void DesktopShell::showHelp() {
-    runHelpCommand(window_, opener_, ".");
+    runHelpCommand(window_, opener_, ".", installedHelpFolder_);
 }
 
 void DesktopShell::showVersion() {

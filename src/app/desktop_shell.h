@@ -1,5 +1,8 @@
 #pragma once
 
+#include <filesystem>
+#include <utility>
+
 #include "game/commands.h"
 
 class QWidget;
@@ -12,10 +15,14 @@ class WindowHost;
 // What the program does by itself rather than through the game: help, the version box, closing.
 class DesktopShell final : public ShellCommands {
 public:
-    DesktopShell(WindowHost& window, DocumentOpener& opener, QWidget& mainWindow)
-        : window_(window), opener_(opener), mainWindow_(mainWindow) {}
+    DesktopShell(WindowHost& window, DocumentOpener& opener, QWidget& mainWindow,
+                 std::filesystem::path installedHelpFolder)
+        : window_(window),
+          opener_(opener),
+          mainWindow_(mainWindow),
+          installedHelpFolder_(std::move(installedHelpFolder)) {}
 
-    // Opens the help file of the current working directory.
+    // Opens the help file of the current working directory, or else the installed one.
     void showHelp() override;
     void showVersion() override;
     // Closes the main window; with it the program ends.
@@ -25,6 +32,7 @@ private:
     WindowHost& window_;
     DocumentOpener& opener_;
     QWidget& mainWindow_;
+    std::filesystem::path installedHelpFolder_;
 };
 
 }  // namespace discada

@@ -59,7 +59,8 @@ MainWindow::MainWindow(const DesktopServices& services) : QMainWindow(nullptr, k
 
     host_ = std::make_unique<QtWindowHost>(*services_.messages, *view_, *moveList_, replayButtons_,
                                            menuItems_);
-    shell_ = std::make_unique<DesktopShell>(*host_, *services_.opener, *this);
+    shell_ = std::make_unique<DesktopShell>(*host_, *services_.opener, *this,
+                                            services.installedHelpFolder);
     game_ = std::make_unique<Discada>(*host_, *services_.files, *services_.clock);
     view_->setGame(game_.get());
     game_->newGame(GameMode::ComputerWhite);

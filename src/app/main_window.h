@@ -2,6 +2,7 @@
 
 #include <QMainWindow>
 #include <array>
+#include <filesystem>
 #include <map>
 #include <memory>
 
@@ -27,6 +28,8 @@ struct DesktopServices {
     FileChooser* files = nullptr;
     DocumentOpener* opener = nullptr;
     Clock* clock = nullptr;
+    // Where help looks when the working directory holds no help file; empty: nowhere else.
+    std::filesystem::path installedHelpFolder;
 };
 
 // The game's one window: the menu bar, the board view with the move list and the replay buttons,

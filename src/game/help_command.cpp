@@ -54,8 +54,11 @@ std::optional<std::filesystem::path> findHelpFile(const std::filesystem::path& f
 }
 
 HelpOutcome runHelpCommand(WindowHost& window, DocumentOpener& opener,
-                           const std::filesystem::path& folder) {
-    const std::optional<std::filesystem::path> file = findHelpFile(folder);
+                           const std::filesystem::path& folder,
+                           const std::filesystem::path& installedFolder) {
+    std::optional<std::filesystem::path> file = findHelpFile(folder);
+    // An empty path would name the working directory again.
+    if (!file && !installedFolder.empty()) file = findHelpFile(installedFolder);
     if (!file) {
         window.showMessage(kNotFoundText, kErrorCaption, MessageIcon::Warning);
         return HelpOutcome::NotFound;

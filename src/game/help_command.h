@@ -15,9 +15,11 @@ enum class HelpOutcome { Opened, NotFound, ViewerFailed };
 // file on the desktop the game began on). Only a regular file that opens for reading counts.
 std::optional<std::filesystem::path> findHelpFile(const std::filesystem::path& folder);
 
-// The help command: opens the help file of `folder` with the desktop's viewer, or tells the user
-// in a warning box that it is missing or that no viewer could show it.
+// The help command: opens the help file of `folder` with the desktop's viewer or, when `folder`
+// holds none, the one installed with the program in `installedFolder` (an empty path: none). A
+// warning box tells the user when neither exists or no viewer could show the file.
 HelpOutcome runHelpCommand(WindowHost& window, DocumentOpener& opener,
-                           const std::filesystem::path& folder);
+                           const std::filesystem::path& folder,
+                           const std::filesystem::path& installedFolder = {});
 
 }  // namespace discada

@@ -160,6 +160,19 @@ TEST(MainWindow, AcceleratorKeysReachTheirCommandsWhileTheMoveListHasFocus) {
     std::filesystem::current_path(previous);
 }
 
+TEST(MainWindow, HelpFromAFolderWithoutTheFileOpensTheInstalledOne) {
+    const auto installed = freshFolder("installed_help");
+    std::ofstream(installed / "readme.txt") << "help\n";
+    WindowTable table(installed);
+    const auto working = freshFolder("started_from_menu");
+    const auto previous = std::filesystem::current_path();
+    std::filesystem::current_path(working);
+    table.key(Qt::Key_F1);
+    std::filesystem::current_path(previous);
+    EXPECT_TRUE(table.messages.shown.empty());
+    EXPECT_EQ(table.opener.opened, std::vector<std::string>{(installed / "readme.txt").string()});
+}
+
 TEST(MainWindow, CheckMarksFollowTheControllerNotQtsOwnToggling) {
     WindowTable table;
     QAction* level0 = table.window.menuItem(command::kLevel0);

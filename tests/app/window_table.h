@@ -3,7 +3,9 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QTest>
+#include <filesystem>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "app/board_view.h"
@@ -40,7 +42,8 @@ public:
 
 // The real main window with scripted desktop services, shown and active on the offscreen screen.
 struct WindowTable {
-    WindowTable() {
+    explicit WindowTable(std::filesystem::path installedHelpFolder = {})
+        : window({&messages, &files, &opener, &clock, std::move(installedHelpFolder)}) {
         window.show();
         window.activateWindow();
         EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
@@ -73,7 +76,7 @@ struct WindowTable {
     ScriptedFiles files;
     RecordingOpener opener;
     FakeClock clock;
-    MainWindow window{{&messages, &files, &opener, &clock}};
+    MainWindow window;
 };
 
 }  // namespace discada

@@ -83,5 +83,47 @@ TEST(HelpCommand, ViewerThatFailsIsReported) {
               std::vector<std::string>{"Error|warning|ヘルプファイルの表示に失敗しました。"});
 }
 
+TEST(HelpCommand, InstalledHelpFileServesOnlyWhenTheWorkingFolderHasNone) {
+    const auto base = freshFolder();
+    const auto working = base / "working";
+    const auto installed = base / "share" / "doc" / "discada";
+    std::filesystem::create_directories(working);
+    std::filesystem::create_directories(installed);
+    RecordingWindow window;
+    RecordingOpener opener;
+
+    EXPECT_EQ(runHelpCommand(window, opener, working, installed), HelpOutcome::NotFound);
+    EXPECT_TRUE(opener.opened.empty());
+    EXPECT_EQ(window.messages, std::vector<std::string>{kNotFound});
+
+    writeFile(installed / "readme.txt");
+    EXPECT_EQ(runHelpCommand(window, opener, working, installed), HelpOutcome::Opened);
+    writeFile(working / "Readme.txt");
+    EXPECT_EQ(runHelpCommand(window, opener, working, installed), HelpOutcome::Opened);
+    EXPECT_EQ(opener.opened, (std::vector<std::string>{(installed / "readme.txt").string(),
+                                                       (working / "Readme.txt").string()}));
+
+    std::filesystem::remove(working / "Readme.txt");
+    opener.succeeds = false;
+    window.messages.clear();
+    EXPECT_EQ(runHelpCommand(window, opener, working, installed), HelpOutcome::ViewerFailed);
+    EXPECT_EQ(window.messages,
+              std::vector<std::string>{"Error|warning|ヘルプファイルの表示に失敗しました。"});
+}
+
+TEST(HelpCommand, NoInstalledFolderDoesNotMeanTheWorkingDirectory) {
+    const auto base = freshFolder();
+    std::filesystem::create_directories(base / "empty");
+    writeFile(base / "readme.txt");
+    const auto previous = std::filesystem::current_path();
+    std::filesystem::current_path(base);
+    RecordingWindow window;
+    RecordingOpener opener;
+    const HelpOutcome outcome = runHelpCommand(window, opener, base / "empty", {});
+    std::filesystem::current_path(previous);
+    EXPECT_EQ(outcome, HelpOutcome::NotFound);
+    EXPECT_TRUE(opener.opened.empty());
+}
+
 }  // namespace
 }  // namespace discada
