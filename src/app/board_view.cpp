@@ -3,6 +3,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "app/disc_sheet.h"
 #include "app/window_placement.h"
 #include "game/discada.h"
 
@@ -17,9 +18,7 @@ constexpr int kBackBufferHeight = kWindowOuterHeight;
 }  // namespace
 
 BoardView::BoardView(QWidget* parent)
-    : QWidget(parent),
-      backBuffer_(kBackBufferWidth, kBackBufferHeight),
-      sprites_(QImage(QStringLiteral(":/PIECE_IMG"))) {
+    : QWidget(parent), backBuffer_(kBackBufferWidth, kBackBufferHeight), sprites_(discSheet(1.0)) {
     setFixedSize(kClientWidth, kClientHeight);
     // The whole area comes from the back buffer: nothing is erased before a paint.
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -27,7 +26,15 @@ BoardView::BoardView(QWidget* parent)
     setContextMenuPolicy(Qt::PreventContextMenu);
 }
 
+void BoardView::matchScreenDensity() {
+    const qreal ratio = devicePixelRatioF();
+    if (qFuzzyCompare(backBuffer_.ratio(), ratio)) return;
+    backBuffer_ = QtSurface(kBackBufferWidth, kBackBufferHeight, ratio);
+    sprites_ = discSheet(ratio);
+}
+
 void BoardView::paintEvent(QPaintEvent* /*event*/) {
+    matchScreenDensity();
     if (game_ != nullptr) game_->paint(backBuffer_, sprites_);
     QPainter painter(this);
     painter.drawImage(0, 0, backBuffer_.image());

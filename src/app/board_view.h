@@ -25,6 +25,10 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
+    // Remakes the back buffer and the disc sheet when the window's screen has another density
+    // than they were made for; the next paint fills the new buffer completely.
+    void matchScreenDensity();
+
     QtSurface backBuffer_;
     QtSurface sprites_;
     Discada* game_ = nullptr;

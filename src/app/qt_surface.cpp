@@ -1,6 +1,7 @@
 #include "app/qt_surface.h"
 
 #include <QPainter>
+#include <QtMath>
 #include <cassert>
 
 #include "app/qt_text.h"
@@ -20,14 +21,23 @@ QRect toQRect(const Rect& area) {
     return QRect(area.x1, area.y1, area.width(), area.height());
 }
 
+// The device pixels that `area` covers on an image of the given ratio.
+QRect toDeviceRect(const Rect& area, qreal ratio) {
+    const QPoint from(qRound(area.x1 * ratio), qRound(area.y1 * ratio));
+    const QPoint to(qRound(area.x2 * ratio), qRound(area.y2 * ratio));
+    return QRect(from, to - QPoint(1, 1));
+}
+
 }  // namespace
 
 QtSurface::QtSurface(QImage image) : image_(image.convertToFormat(QImage::Format_RGB32)) {
+    image_.setDevicePixelRatio(image.devicePixelRatio());
     font_.setPixelSize(kTextPixelSize);
 }
 
-QtSurface::QtSurface(int width, int height)
-    : QtSurface(QImage(width, height, QImage::Format_RGB32)) {
+QtSurface::QtSurface(int width, int height, qreal ratio)
+    : QtSurface(QImage(qCeil(width * ratio), qCeil(height * ratio), QImage::Format_RGB32)) {
+    image_.setDevicePixelRatio(ratio);
     image_.fill(Qt::white);
 }
 
@@ -42,14 +52,20 @@ void QtSurface::copyTransparent(const Surface& sprites, const Rect& source, int 
     assert(sheet != nullptr && "the disc sheet lives in an image surface");
     if (sheet == nullptr) return;
     const QImage& from = sheet->image_;
+    const QRect in = toDeviceRect(source, sheet->ratio());
+    const QRect out = toDeviceRect({x, y, x + source.width(), y + source.height()}, ratio());
+    if (in.isEmpty() || out.isEmpty()) return;
     const QRgb skipped = toQColor(transparent).rgb();
-    for (int dy = 0; dy < source.height(); ++dy) {
-        for (int dx = 0; dx < source.width(); ++dx) {
-            const QPoint in(source.x1 + dx, source.y1 + dy);
-            const QPoint out(x + dx, y + dy);
-            if (!from.valid(in) || !image_.valid(out)) continue;
-            const QRgb pixel = from.pixel(in);
-            if (pixel != skipped) image_.setPixel(out, pixel);
+    // Each target pixel takes the sheet pixel under its centre: a plain copy when both have the
+    // same ratio, so no edge is ever blurred.
+    for (int dy = 0; dy < out.height(); ++dy) {
+        const int sy = in.y() + (2 * dy + 1) * in.height() / (2 * out.height());
+        for (int dx = 0; dx < out.width(); ++dx) {
+            const QPoint pick(in.x() + (2 * dx + 1) * in.width() / (2 * out.width()), sy);
+            const QPoint put(out.x() + dx, out.y() + dy);
+            if (!from.valid(pick) || !image_.valid(put)) continue;
+            const QRgb pixel = from.pixel(pick);
+            if (pixel != skipped) image_.setPixel(put, pixel);
         }
     }
 }

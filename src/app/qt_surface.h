@@ -8,14 +8,18 @@
 namespace discada {
 
 // A Surface over an image that keeps its pixels between paints: the window's back buffer, or the
-// disc sheet the board copies its tiles from.
+// disc sheet the board copies its tiles from. Coordinates are window pixels; the image holds
+// `ratio` device pixels per window pixel, so a high-density screen gets sharp lines and text.
 class QtSurface final : public Surface {
 public:
+    // Takes the image's own device pixel ratio.
     explicit QtSurface(QImage image);
-    // A blank surface filled with white, as the back buffer starts.
-    QtSurface(int width, int height);
+    // A blank surface of width × height window pixels filled with white, as the back buffer
+    // starts.
+    QtSurface(int width, int height, qreal ratio = 1.0);
 
     const QImage& image() const { return image_; }
+    qreal ratio() const { return image_.devicePixelRatio(); }
 
     void fillRect(const Rect& area, Colour colour) override;
     void copyTransparent(const Surface& sprites, const Rect& source, int x, int y,

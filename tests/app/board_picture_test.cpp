@@ -3,8 +3,10 @@
 #include <QFile>
 #include <QtEndian>
 
+#include "app/disc_sheet.h"
 #include "app/qt_surface.h"
 #include "board/board.h"
+#include "board/dsc_board.h"
 #include "window_table.h"
 
 // Failures print colours as (r, g, b).
@@ -26,56 +28,66 @@ bool isGrey(const QColor& c) {
     return c.red() == c.green() && c.green() == c.blue();
 }
 
-// The sheet as it is compiled into the program.
-QImage discSheet() {
-    return QImage(QStringLiteral(":/PIECE_IMG"));
+// The two sheets as they are compiled into the program: resource, pixels per window pixel.
+struct Sheet {
+    const char* resource;
+    int scale;
+};
+constexpr Sheet kSheets[] = {{":/PIECE_IMG", 1}, {":/PIECE_IMG@2x", 2}};
+
+TEST(DiscSheet, BothSheetsAreUncompressedBottomUp24BitBitmapsOf40PixelTiles) {
+    for (const Sheet sheet : kSheets) {
+        QFile file(QString::fromLatin1(sheet.resource));
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << sheet.resource;
+        const QByteArray bytes = file.readAll();
+        const int width = 80 * sheet.scale;
+        const int height = 40 * sheet.scale;
+        ASSERT_EQ(bytes.size(), 54 + width * 3 * height) << sheet.resource;
+        const auto field = [&](int offset) {
+            return qFromLittleEndian<qint32>(bytes.constData() + offset);
+        };
+        EXPECT_EQ(bytes.left(2), "BM");
+        EXPECT_EQ(field(18), width);
+        EXPECT_EQ(field(22), height);  // positive: rows stored bottom-up
+        EXPECT_EQ(qFromLittleEndian<quint16>(bytes.constData() + 28), 24);
+        EXPECT_EQ(field(30), 0);  // no compression
+        EXPECT_EQ(field(46), 0);  // no colour table
+    }
 }
 
-TEST(DiscSheet, IsAnUncompressedBottomUp24BitBitmapOf80By40) {
-    QFile file(QStringLiteral(":/PIECE_IMG"));
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    const QByteArray bytes = file.readAll();
-    ASSERT_EQ(bytes.size(), 54 + 9600);
-    const auto field = [&](int offset) {
-        return qFromLittleEndian<qint32>(bytes.constData() + offset);
-    };
-    EXPECT_EQ(bytes.left(2), "BM");
-    EXPECT_EQ(field(18), 80);
-    EXPECT_EQ(field(22), 40);  // positive: rows stored bottom-up
-    EXPECT_EQ(qFromLittleEndian<quint16>(bytes.constData() + 28), 24);
-    EXPECT_EQ(field(30), 0);  // no compression
-    EXPECT_EQ(field(46), 0);  // no colour table
-}
-
-TEST(DiscSheet, HoldsAWhiteAndABlackDiscFillingTheirTilesOnPureRed) {
-    const QImage sheet = discSheet();
-    ASSERT_EQ(sheet.size(), QSize(80, 40));
-    struct Tile {
-        int x;
-        int faceLow;
-        int faceHigh;
-    };
-    for (const Tile tile : {Tile{0, 245, 255}, Tile{40, 58, 68}}) {
-        for (const auto& [x, y] : {std::pair{0, 0}, {39, 0}, {0, 39}, {39, 39}}) {
-            EXPECT_EQ(at(sheet, tile.x + x, y), kRed) << tile.x + x << "," << y;
-        }
-        const int face = at(sheet, tile.x + 20, 15).red();
-        EXPECT_GE(face, tile.faceLow);
-        EXPECT_LE(face, tile.faceHigh);
-        // The disc reaches every edge of its tile, and nothing but red lies outside it.
-        bool top = false, bottom = false, left = false, right = false;
-        for (int y = 0; y < 40; ++y) {
-            for (int x = 0; x < 40; ++x) {
-                const QColor c = at(sheet, tile.x + x, y);
-                if (c == kRed) continue;
-                EXPECT_TRUE(isGrey(c)) << tile.x + x << "," << y;
-                top = top || y == 0;
-                bottom = bottom || y == 39;
-                left = left || x == 0;
-                right = right || x == 39;
+TEST(DiscSheet, BothSheetsHoldAWhiteAndABlackDiscFillingTheirTilesOnPureRed) {
+    for (const Sheet sheet : kSheets) {
+        const QImage image(QString::fromLatin1(sheet.resource));
+        const int size = 40 * sheet.scale;
+        ASSERT_EQ(image.size(), QSize(2 * size, size)) << sheet.resource;
+        struct Tile {
+            int x;
+            int faceLow;
+            int faceHigh;
+        };
+        for (const Tile tile : {Tile{0, 245, 255}, Tile{size, 58, 68}}) {
+            const int last = size - 1;
+            for (const auto& [x, y] : {std::pair{0, 0}, {last, 0}, {0, last}, {last, last}}) {
+                EXPECT_EQ(at(image, tile.x + x, y), kRed) << tile.x + x << "," << y;
             }
+            const int face = at(image, tile.x + size / 2, size * 3 / 8).red();
+            EXPECT_GE(face, tile.faceLow);
+            EXPECT_LE(face, tile.faceHigh);
+            // The disc reaches every edge of its tile, and nothing but red lies outside it.
+            bool top = false, bottom = false, left = false, right = false;
+            for (int y = 0; y < size; ++y) {
+                for (int x = 0; x < size; ++x) {
+                    const QColor c = at(image, tile.x + x, y);
+                    if (c == kRed) continue;
+                    EXPECT_TRUE(isGrey(c)) << sheet.resource << " " << tile.x + x << "," << y;
+                    top = top || y == 0;
+                    bottom = bottom || y == last;
+                    left = left || x == 0;
+                    right = right || x == last;
+                }
+            }
+            EXPECT_TRUE(top && bottom && left && right) << sheet.resource << " tile " << tile.x;
         }
-        EXPECT_TRUE(top && bottom && left && right) << "tile at " << tile.x;
     }
 }
 
@@ -124,6 +136,16 @@ TEST(BoardPicture, StartingPositionShowsBackgroundFrameLinesAndFourDiscs) {
     }
 }
 
+TEST(BoardPicture, AtOneDevicePixelPerWindowPixelTheStartingBoardIsAsSaved) {
+    WindowTable table;
+    ASSERT_EQ(table.view().devicePixelRatioF(), 1.0);
+    const QImage board = table.view().grab().toImage().copy(0, 0, 363, 363);
+    const QImage saved(QStringLiteral(DISCADA_TEST_DATA_DIR "/start_board_1x.png"));
+    ASSERT_FALSE(saved.isNull());
+    EXPECT_EQ(board.convertToFormat(QImage::Format_RGB32),
+              saved.convertToFormat(QImage::Format_RGB32));
+}
+
 TEST(BoardPicture, GridWithoutFrameOrLinesPaintsOnlyItsBackground) {
     Board grid(3, 2, 10, 10, 2, 2);
     grid.setOrigin(4, 6);
@@ -142,6 +164,74 @@ TEST(BoardPicture, GridWithoutFrameOrLinesPaintsOnlyItsBackground) {
             ASSERT_EQ(at(target.image(), x, y), expected) << x << "," << y;
         }
     }
+}
+
+// Where the sheet is red the board's background must show; elsewhere the sheet's own pixel.
+// Both images are in device pixels; the tile is `size` pixels square.
+void expectTileShowsSheet(const QImage& image, QPoint at, const QImage& sheet, int tileX,
+                          int size) {
+    for (int y = 0; y < size; ++y) {
+        for (int x = 0; x < size; ++x) {
+            const QColor want = sheet.pixelColor(tileX + x, y) == kRed
+                                    ? kBackground
+                                    : sheet.pixelColor(tileX + x, y);
+            ASSERT_EQ(image.pixelColor(at.x() + x, at.y() + y), want)
+                << "device pixel " << at.x() + x << "," << at.y() + y;
+        }
+    }
+}
+
+// A picture scaled up from one device pixel per window pixel is made of uniform 2 × 2 blocks.
+bool hasFinerDetailThanWindowPixels(const QImage& image, const QRect& deviceArea) {
+    for (int y = deviceArea.top(); y < deviceArea.bottom(); y += 2) {
+        for (int x = deviceArea.left(); x < deviceArea.right(); x += 2) {
+            const QRgb corner = image.pixel(x, y);
+            if (image.pixel(x + 1, y) != corner || image.pixel(x, y + 1) != corner ||
+                image.pixel(x + 1, y + 1) != corner) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+TEST(HighDensityPicture, LinesDiscsAndTextAreDrawnAtTwoDevicePixelsPerWindowPixel) {
+    DscBoard board;
+    board.reset();
+    QtSurface target(530, 413, 2.0);
+    const QtSurface sheet = discSheet(2.0);
+    board.draw(target, sheet);
+    target.drawText({383, 20, 533, 200}, "あなたの番(黒)     \n\n黒： 2 \n白： 2 ");
+    const QImage& image = target.image();
+    ASSERT_EQ(image.size(), QSize(1060, 826));
+
+    // The frame band [15, 17) and the first line [57, 59) are four device pixels wide, edge sharp.
+    for (const int x : {30, 33, 114, 117})
+        EXPECT_EQ(at(image, x, 60), QColor(Qt::black)) << x;
+    for (const int x : {29, 34, 113, 118})
+        EXPECT_EQ(at(image, x, 60), kBackground) << x;
+    EXPECT_EQ(at(image, 9, 60), QColor(Qt::white));
+    EXPECT_EQ(at(image, 10, 60), kBackground);
+
+    // Cell (4, 4) holds white, cell (5, 4) black, at [42c - 25, 42c + 15) window pixels.
+    expectTileShowsSheet(image, {2 * 143, 2 * 143}, sheet.image(), 0, 80);
+    expectTileShowsSheet(image, {2 * 185, 2 * 143}, sheet.image(), 80, 80);
+    EXPECT_TRUE(hasFinerDetailThanWindowPixels(image, {286, 286, 80, 80}));
+    EXPECT_TRUE(hasFinerDetailThanWindowPixels(image, {766, 40, 280, 160}));
+}
+
+TEST(HighDensityPicture, WindowDrawsAtItsScreensDensity) {
+    WindowTable table;
+    const qreal ratio = table.view().devicePixelRatioF();
+    // Run once more with QT_SCALE_FACTOR=2 (a CTest entry does): then the screen is that dense.
+    if (const QByteArray factor = qgetenv("QT_SCALE_FACTOR"); !factor.isEmpty()) {
+        EXPECT_EQ(ratio, factor.toDouble());
+    }
+    const QImage image = table.view().grab().toImage();
+    EXPECT_EQ(image.size(), QSize(qRound(524 * ratio), qRound(368 * ratio)));
+    const int scale = qRound(ratio);
+    const QtSurface sheet = discSheet(ratio);
+    expectTileShowsSheet(image, {143 * scale, 185 * scale}, sheet.image(), 40 * scale, 40 * scale);
 }
 
 TEST(StatusText, ShorterTextLeavesNoRemainsOfALongerOne) {
