@@ -8,6 +8,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     qt6-base-dev
     fonts-ipafont-gothic xdg-utils
+    desktop-file-utils dpkg-dev file
     "$@"
 )
 
