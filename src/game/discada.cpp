@@ -50,6 +50,12 @@ std::string_view colourName(DiscColor colour) {
     return colour == kBlack ? "黒" : "白";
 }
 
+bool holdsPlacement(std::string_view recordText) {
+    DscProg trial;
+    const auto startTrial = [&] { trial.reset(); };
+    return readRecord(recordText, trial, startTrial, [] {}).placementsMade > 0;
+}
+
 // printf-style formatting into a string; the texts here are short and fixed in shape.
 template <typename... Args>
 std::string format(const char* pattern, Args... args) {
@@ -244,10 +250,12 @@ std::int32_t Discada::saveGame() {
 std::int32_t Discada::loadRecord() {
     const std::optional<std::string> bytes = openDialog_.openText(kRecordReadLimit, kOpenTitle);
     if (!bytes) return -1;
-    const RecordReadOutcome outcome = readRecord(
-        recordTextOf(*bytes), match_, [this] { newGame(GameMode::TwoPlayers); },
-        [this] { addListEntry(); });
-    if (!outcome.hasFirstField || outcome.placementsMade == 0) return -2;
+    const std::string_view text = recordTextOf(*bytes);
+    // A file without one usable placement must not cost the game on the board: it is tried on
+    // a scratch match first, and the game is replaced only when the record holds a placement.
+    if (!holdsPlacement(text)) return -2;
+    readRecord(
+        text, match_, [this] { newGame(GameMode::TwoPlayers); }, [this] { addListEntry(); });
     setReplayMode(true);
     selectListEntry(match_.movesPlayed());
     window_.requestRepaint();

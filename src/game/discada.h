@@ -43,7 +43,7 @@ public:
     std::int32_t replayForward(std::int32_t count);
     // -1 when no placement is applied, otherwise 0.
     std::int32_t saveGame();
-    // 0 loaded; -1 no file read; -2 nothing usable.
+    // 0 loaded; -1 no file read; -2 nothing usable. On -1 and -2 the game stays as it was.
     std::int32_t loadRecord();
 
     // Renders the board and the status panel.

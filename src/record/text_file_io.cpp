@@ -19,8 +19,14 @@ FileReadResult readFilePrefix(const std::string& path, std::size_t limit) {
     FileReadResult result;
     const std::filesystem::path file = pathOf(path);
     std::error_code ec;
-    if (std::filesystem::is_directory(file, ec)) {
+    const std::filesystem::file_status status = std::filesystem::status(file, ec);
+    if (std::filesystem::is_directory(status)) {
         result.error = path + ": is a folder";
+        return result;
+    }
+    // A pipe or a device could keep the read waiting for ever: only ordinary files are read.
+    if (std::filesystem::exists(status) && !std::filesystem::is_regular_file(status)) {
+        result.error = path + ": not an ordinary file";
         return result;
     }
     std::ifstream in(file, std::ios::binary);

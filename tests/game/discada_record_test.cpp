@@ -162,11 +162,11 @@ TEST_F(RecordFiles, LoadingStopsAtTheFirstBadPlacementAndReportsAnUnusableRecord
     load(t, u8("colons.txt"));        // refused before the new game
     EXPECT_EQ(t.window.entries.size(), 4u);
     EXPECT_EQ(t.window.messages, Events{kLoadFailed});
-    load(t, u8("bad.txt"));  // refused after the new game, which stays
+    load(t, u8("bad.txt"));  // no usable placement: the game on the board stays too
     EXPECT_EQ(t.window.messages, (Events{kLoadFailed, kLoadFailed}));
-    EXPECT_EQ(t.game.match().movesPlayed(), 0);
-    EXPECT_EQ(t.game.mode(), GameMode::TwoPlayers);
-    EXPECT_FALSE(t.game.replayMode() || t.window.buttonsShown);
+    EXPECT_EQ(t.game.match().movesPlayed(), 4);
+    EXPECT_EQ(t.window.entries.size(), 4u);
+    EXPECT_TRUE(t.game.replayMode() && t.window.buttonsShown);
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <deque>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -26,6 +27,7 @@ public:
         if (answers.empty()) return {FileChoiceOutcome::Cancelled, {}};
         FileChoice answer = answers.front();
         answers.pop_front();
+        if (afterAnswer) afterAnswer(answer);
         return answer;
     }
     void answerWith(std::string path) {
@@ -34,6 +36,9 @@ public:
 
     std::deque<FileChoice> answers;
     std::vector<Asked> requests;
+    // Runs once the dialog has answered and before the game touches the file, as another program
+    // might at that moment.
+    std::function<void(const FileChoice&)> afterAnswer;
 };
 
 }  // namespace discada
