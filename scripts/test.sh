@@ -1,9 +1,18 @@
 #!/usr/bin/env bash
-# Sets up the machine, builds everything with warnings as errors and runs every test.
+# Sets up the machine, builds everything with warnings as errors and runs every test; then runs
+# the Qt-free tests again under AddressSanitizer and UndefinedBehaviorSanitizer, and each fuzz
+# target for a bounded time (FUZZ_SECONDS, 45 by default).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-bash scripts/setup.sh
+# clang with libFuzzer for the fuzz targets; valgrind for the leak run of the desktop program.
+bash scripts/setup.sh clang libclang-rt-14-dev valgrind
 cmake --preset ci
 cmake --build --preset ci
 ctest --preset ci
+
+cmake --preset asan
+cmake --build --preset asan
+ctest --preset asan
+
+bash scripts/fuzz.sh "${FUZZ_SECONDS:-45}"
