@@ -106,7 +106,8 @@ int main(int argc, char* argv[]) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
     const std::filesystem::path record =
-        std::filesystem::temp_directory_path() / "discada-app-game-run.txt";
+        std::filesystem::temp_directory_path() /
+        ("discada-app-game-run-" + std::to_string(QCoreApplication::applicationPid()) + ".txt");
     discada::ClosedMessages messages;
     discada::RecordFile files(record.string());
     discada::NoWaitClock clock;
