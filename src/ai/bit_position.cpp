@@ -15,9 +15,7 @@ BitPosition BitPosition::of(const DscProg& match) {
     position.side_ = match.sideToMove();
     position.lastMover_ = match.currentMoveColor();
     position.movesPlayed_ = match.movesPlayed();
-    const DiscColor side = position.side_;
-    position.legal_ =
-        bits::legalPlacements(position.discs_[side], position.discs_[opponentOf(side)]);
+    position.findLegal();
     return position;
 }
 

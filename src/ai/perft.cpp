@@ -4,12 +4,12 @@ namespace discada {
 
 std::uint64_t perft(BitPosition& position, std::int32_t depth) {
     if (depth == 0) return 1;
-    const Bits legal = position.allLegal();
+    const BitPosition::Bits legal = position.allLegal();
     if (legal == 0) return 1;
     // Every placement here leads to exactly one leaf one ply down, pass or not.
-    if (depth == 1) return static_cast<std::uint64_t>(std::popcount(legal));
+    if (depth == 1) return static_cast<std::uint64_t>(bitboard::count(legal));
     std::uint64_t leaves = 0;
-    for (Bits rest = legal; rest != 0; rest &= rest - 1) {
+    for (BitPosition::Bits rest = legal; rest != 0; rest &= rest - 1) {
         const BitPosition::Move m = std::countr_zero(rest);
         const DiscColor mover = position.sideToMove();
         const BitPosition::Undo undo = position.make(m);

@@ -35,21 +35,33 @@ public:
     std::uint64_t nodes() const { return nodes_; }
 
 private:
+    using Moves = typename Model::Moves;
+
+    // The loop over the placements of a node that neither ends the game nor the depth.
+    std::int32_t expand(std::int32_t depth, const Moves& moves, Move& slot, std::int32_t alpha,
+                        std::int32_t beta);
+
     Model& model_;
     const DiscColor computer_;
     std::uint64_t nodes_ = 0;
 };
 
+// Kept small so that it is inlined into the loop of its caller: most nodes are leaves.
 template <class Model>
-std::int32_t SearchTree<Model>::search(std::int32_t depth, Move& slot, std::int32_t alpha,
-                                       std::int32_t beta) {
+inline std::int32_t SearchTree<Model>::search(std::int32_t depth, Move& slot, std::int32_t alpha,
+                                              std::int32_t beta) {
     ++nodes_;
-    const DiscColor side = model_.sideToMove();
-    const typename Model::Moves moves = model_.legalMoves();
+    const Moves moves = model_.legalMoves();
     // A finished game is scored as such even at depth 0.
     if (moves.empty()) return model_.endScore(computer_);
     if (depth == 0) return model_.mobilityScore(computer_);
+    return expand(depth, moves, slot, alpha, beta);
+}
 
+template <class Model>
+std::int32_t SearchTree<Model>::expand(std::int32_t depth, const Moves& moves, Move& slot,
+                                       std::int32_t alpha, std::int32_t beta) {
+    const DiscColor side = model_.sideToMove();
     // Deliberate: each node restarts its own bound and keeps only the caller's other one, so a
     // cut-off compares with the best value of the immediate caller alone.
     const bool maximising = side == computer_;
