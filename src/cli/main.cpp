@@ -3,8 +3,11 @@
 #include <string_view>
 #include <vector>
 
+#include "cli/bench_command.h"
+#include "cli/perft_command.h"
 #include "cli/play_command.h"
 #include "cli/show_command.h"
+#include "cli/think_command.h"
 #include "game/app_info.h"
 
 namespace {
@@ -17,6 +20,11 @@ constexpr std::string_view kUsage =
     "  play [--no-delay]\n"
     "               play with one command a line on standard input: command ID,\n"
     "               click X Y, place COLUMN ROW, answer PATH|cancel, board\n"
+    "  think [--level L | --depth D] [--model fast|literal] [--stats] [--pad] FILE\n"
+    "               the computer's choice for the side to move of a record: C,R VALUE\n"
+    "  perft D      leaves D plies below the starting position (a pass is a ply)\n"
+    "  bench [--model fast|literal|both] [--depth D]\n"
+    "               time the search on fixed positions (depth 10 unless given)\n"
     "  --help       print this text\n"
     "  --version    print the program's name and version\n";
 
@@ -39,5 +47,9 @@ int main(int argc, char** argv) {
     if (args[0] == "play" && (args.size() == 1 || (args.size() == 2 && args[1] == "--no-delay"))) {
         return discada::runPlay(std::cin, std::cout, std::cerr, args.size() == 2);
     }
+    const std::vector<std::string> rest(args.begin() + 1, args.end());
+    if (args[0] == "think") return discada::runThink(rest, std::cout, std::cerr);
+    if (args[0] == "perft") return discada::runPerft(rest, std::cout, std::cerr);
+    if (args[0] == "bench") return discada::runBench(rest, std::cout, std::cerr);
     return usage(std::cerr, 64);
 }

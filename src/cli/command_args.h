@@ -1,0 +1,16 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string_view>
+
+#include "ai/dsc_cpu.h"
+
+namespace discada {
+
+// A whole decimal integer, or nothing for any other text.
+std::optional<std::int32_t> parseInteger(std::string_view text);
+// "fast" or "literal".
+std::optional<SearchModel> parseSearchModel(std::string_view text);
+
+}  // namespace discada

@@ -1,0 +1,25 @@
+#include "cli/perft_command.h"
+
+#include <ostream>
+
+#include "ai/bit_position.h"
+#include "ai/perft.h"
+#include "cli/command_args.h"
+#include "match/dsc_prog.h"
+
+namespace discada {
+
+int runPerft(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    const auto depth = args.size() == 1 ? parseInteger(args[0]) : std::nullopt;
+    if (!depth || *depth < 0) {
+        err << "usage: discada-cli perft D\n";
+        return 64;
+    }
+    DscProg start;
+    start.reset();
+    BitPosition position = BitPosition::of(start);
+    out << perft(position, *depth) << '\n';
+    return 0;
+}
+
+}  // namespace discada
