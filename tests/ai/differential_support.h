@@ -1,0 +1,61 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include "ai/bit_position.h"
+#include "ai/search_tree.h"
+#include "ai_test_support.h"
+
+namespace discada {
+
+// What the search trees of a run met: passes, finished games and nodes with more than 24
+// legal placements.
+struct TreeEvents {
+    std::uint64_t passes = 0;
+    std::uint64_t endings = 0;
+    std::uint64_t wideNodes = 0;
+};
+
+// The fast position, counting the events the search meets; the search sees the same answers.
+class ObservedPosition : public BitPosition {
+public:
+    ObservedPosition(const BitPosition& position, TreeEvents& events)
+        : BitPosition(position), events_(events) {}
+
+    Moves legalMoves() const {
+        const std::int32_t n = bitboard::count(allLegal());
+        events_.endings += n == 0;
+        events_.wideNodes += n > kCellListCapacity;
+        return BitPosition::legalMoves();
+    }
+    Undo make(Move m) {
+        const DiscColor mover = sideToMove();
+        const Undo undo = BitPosition::make(m);
+        events_.passes += sideToMove() == mover && allLegal() != 0;
+        return undo;
+    }
+
+private:
+    TreeEvents& events_;
+};
+
+// Holds the literal and the fast model to the same choice, value and node count on the
+// position `line` reaches, for the side to move or (`forOpponent`) the other colour.
+inline void expectModelsAgree(DscCpu& cpu, const Line& line, std::int32_t depth, bool forOpponent,
+                              TreeEvents& events) {
+    DscProg match;
+    replay(match, line);
+    const DiscColor computer = forOpponent ? opponentOf(match.sideToMove()) : match.sideToMove();
+    const Answer literal = searchOn(cpu, match, SearchModel::Literal, depth, computer);
+    const Answer fast = searchOn(cpu, match, SearchModel::Fast, depth, computer);
+    EXPECT_EQ(fast, literal) << "depth " << depth << " computer " << computer << boardDump(match)
+                             << lineText(line);
+
+    ObservedPosition observed(BitPosition::of(match), events);
+    SearchTree<ObservedPosition> tree(observed, computer);
+    BitPosition::Move slot = -1;
+    tree.search(depth, slot, -kSearchInfinity, kSearchInfinity);
+    EXPECT_EQ(tree.nodes(), fast.nodes);
+}
+
+}  // namespace discada
