@@ -1,0 +1,125 @@
+#include <benchmark/benchmark.h>
+
+#include <string>
+
+#include "ai/bit_position.h"
+#include "ai/dsc_cpu.h"
+#include "ai/perft.h"
+#include "ai/search_tree.h"
+#include "cli/bench_positions.h"
+#include "cli/no_wait_clock.h"
+#include "match/dsc_prog.h"
+
+namespace discada {
+namespace {
+
+// One search of a bench position; reports the nodes and nodes per second.
+void searchPosition(benchmark::State& state, const BenchPosition& position, SearchModel model,
+                    std::int32_t depth) {
+    DscProg match;
+    if (!playLine(position.line, match)) {
+        state.SkipWithError("the bench position cannot be played");
+        return;
+    }
+    NoWaitClock clock;
+    DscCpu cpu(clock);
+    cpu.setMode(static_cast<GameMode>(match.sideToMove()));
+    cpu.setSearchModel(model);
+    std::uint64_t nodes = 0;
+    for (auto _ : state) {
+        cpu.copyFrom(match);
+        CellPos slot{};
+        benchmark::DoNotOptimize(cpu.search(depth, slot, -kSearchInfinity, kSearchInfinity));
+        nodes += cpu.lastNodes();
+    }
+    state.counters["nodes"] = static_cast<double>(cpu.lastNodes());
+    state.counters["nodes/s"] =
+        benchmark::Counter(static_cast<double>(nodes), benchmark::Counter::kIsRate);
+}
+
+void perftFromStart(benchmark::State& state) {
+    DscProg start;
+    start.reset();
+    BitPosition position = BitPosition::of(start);
+    std::uint64_t leaves = 0;
+    for (auto _ : state)
+        leaves += perft(position, static_cast<std::int32_t>(state.range(0)));
+    state.counters["leaves/s"] =
+        benchmark::Counter(static_cast<double>(leaves), benchmark::Counter::kIsRate);
+}
+
+// Both colours' legal placements of every bench position, as a turn change finds them.
+void legalPlacements(benchmark::State& state) {
+    std::vector<BitPosition> positions;
+    DscProg match;
+    for (const BenchPosition& position : benchPositions()) {
+        playLine(position.line, match);
+        positions.push_back(BitPosition::of(match));
+    }
+    for (auto _ : state) {
+        for (const BitPosition& p : positions) {
+            benchmark::DoNotOptimize(
+                bitboard::legalPlacementsOfBoth(p.discs(kBlack), p.discs(kWhite)));
+        }
+    }
+    state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(positions.size()));
+}
+
+// Whole games of the computer against itself at level 1, padding included but not waited for.
+void selfPlayGame(benchmark::State& state) {
+    NoWaitClock clock;
+    DscCpu black(clock);
+    DscCpu white(clock);
+    black.setMode(GameMode::ComputerBlack);
+    white.setMode(GameMode::ComputerWhite);
+    DscProg match;
+    for (auto _ : state) {
+        match.reset();
+        match.makeMove(4, 3);
+        while (!match.isOver()) {
+            DscCpu& mover = match.sideToMove() == kBlack ? black : white;
+            const CellPos m = mover.think(match);
+            match.makeMove(m.column, m.row);
+        }
+    }
+}
+
+void registerAll() {
+    // Both models on every position at a depth the reference finishes in well under a second.
+    constexpr std::int32_t kCompareDepth = 5;
+    for (const BenchPosition& position : benchPositions()) {
+        for (const SearchModel model : {SearchModel::Literal, SearchModel::Fast}) {
+            const std::string name = std::string("Search/") +
+                                     (model == SearchModel::Fast ? "fast/" : "literal/") +
+                                     std::string(position.name) + "/depth:5";
+            benchmark::RegisterBenchmark(name.c_str(), searchPosition, position, model,
+                                         kCompareDepth)
+                ->Unit(benchmark::kMillisecond);
+        }
+    }
+    // Level 3 on the fast model: one search per position, each may take seconds.
+    for (const BenchPosition& position : benchPositions()) {
+        const std::string name = "Search/fast/" + std::string(position.name) + "/depth:10";
+        benchmark::RegisterBenchmark(name.c_str(), searchPosition, position, SearchModel::Fast, 10)
+            ->Unit(benchmark::kMillisecond)
+            ->Iterations(1);
+    }
+    benchmark::RegisterBenchmark("Perft", perftFromStart)
+        ->Arg(9)
+        ->Arg(10)
+        ->Arg(11)
+        ->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("LegalPlacementsOfBoth", legalPlacements);
+    benchmark::RegisterBenchmark("SelfPlayGameLevel1", selfPlayGame)->Unit(benchmark::kMillisecond);
+}
+
+}  // namespace
+}  // namespace discada
+
+int main(int argc, char** argv) {
+    benchmark::Initialize(&argc, argv);
+    discada::registerAll();
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
