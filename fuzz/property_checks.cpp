@@ -10,6 +10,7 @@
 #include "ai/dsc_cpu.h"
 #include "ai/search_tree.h"
 #include "match/dsc_prog.h"
+#include "match/match_text.h"
 #include "platform/clock.h"
 #include "record/record_text.h"
 
@@ -65,17 +66,7 @@ bool samePosition(const DscProg& a, const DscProg& b) {
 }
 
 std::string describe(const DscProg& match) {
-    std::string text = "\n";
-    for (std::int32_t row = 1; row <= kBoardSize; ++row) {
-        for (std::int32_t column = 1; column <= kBoardSize; ++column) {
-            const DiscColor state = match.board().stateAt(column, row);
-            text += state == kBlack ? 'X' : state == kWhite ? 'O' : '.';
-        }
-        text += '\n';
-    }
-    return text + "to move " + std::to_string(match.sideToMove()) + ", status " +
-           std::to_string(static_cast<int>(match.status())) + ", placements " +
-           std::to_string(match.movesPlayed()) + "\n";
+    return "\n" + boardText(match) + summaryLine(match) + "\n";
 }
 
 std::int32_t legalCount(const DscProg& match, DiscColor colour,

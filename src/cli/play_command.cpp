@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "cli/board_text.h"
+#include "match/match_text.h"
 #include "cli/no_wait_clock.h"
 #include "cli/text_host.h"
 #include "game/app_info.h"

@@ -2,7 +2,7 @@
 
 #include <ostream>
 
-#include "cli/board_text.h"
+#include "match/match_text.h"
 #include "match/dsc_prog.h"
 #include "record/record_text.h"
 #include "record/text_file_io.h"

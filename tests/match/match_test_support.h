@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "match/dsc_prog.h"
+#include "match/match_text.h"
 
 namespace discada {
 
@@ -36,16 +37,7 @@ inline Snapshot snapshotOf(const DscProg& match) {
 }
 
 inline std::string boardDump(const DscProg& match) {
-    std::string text = "\n";
-    for (std::int32_t row = 1; row <= kBoardSize; ++row) {
-        for (std::int32_t column = 1; column <= kBoardSize; ++column) {
-            const DiscColor state = match.board().stateAt(column, row);
-            text += state == kBlack ? 'X' : state == kWhite ? 'O' : '.';
-        }
-        text += '\n';
-    }
-    return text + "to move: " + std::to_string(match.sideToMove()) +
-           " status: " + std::to_string(static_cast<int>(match.status())) + "\n";
+    return "\n" + boardText(match) + summaryLine(match) + "\n";
 }
 
 inline std::vector<CellPos> legalOf(const DscProg& match) {
@@ -54,18 +46,22 @@ inline std::vector<CellPos> legalOf(const DscProg& match) {
     return {list.begin(), list.begin() + n};
 }
 
-inline CellPos firstLegal(const DscProg& match) { return legalOf(match).at(0); }
+inline CellPos firstLegal(const DscProg& match) {
+    return legalOf(match).at(0);
+}
 
 inline void playRandom(DscProg& match, std::mt19937& random) {
     const std::vector<CellPos> moves = legalOf(match);
     ASSERT_FALSE(moves.empty()) << boardDump(match);
-    const CellPos m = moves[std::uniform_int_distribution<std::size_t>(0, moves.size() - 1)(random)];
+    const CellPos m =
+        moves[std::uniform_int_distribution<std::size_t>(0, moves.size() - 1)(random)];
     ASSERT_TRUE(match.makeMove(m.column, m.row));
     ASSERT_TRUE(match.isConsistent()) << boardDump(match);
 }
 
 inline void playLine(DscProg& match, const std::vector<CellPos>& line) {
-    for (const CellPos m : line) ASSERT_TRUE(match.makeMove(m.column, m.row)) << boardDump(match);
+    for (const CellPos m : line)
+        ASSERT_TRUE(match.makeMove(m.column, m.row)) << boardDump(match);
 }
 
 inline void checkInvariants(const DscProg& match) {

@@ -1,4 +1,4 @@
-#include "cli/board_text.h"
+#include "match/match_text.h"
 
 #include "match/dsc_prog.h"
 
