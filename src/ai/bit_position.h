@@ -1,6 +1,5 @@
 #pragma once
 
-#include <array>
 #include <bit>
 #include <cstdint>
 
@@ -22,11 +21,13 @@ public:
     // A cell as its bit, 0 to 63.
     using Move = std::int32_t;
 
-    // What a take-back restores besides the discs.
+    // What a take-back restores: the whole state before the placement, so that taking back
+    // waits on nothing the placement computed.
     struct Undo {
-        Bits turned;
-        Bits legalBlack;
-        Bits legalWhite;
+        Bits own;
+        Bits other;
+        Bits ownLegal;
+        Bits otherLegal;
         DiscColor side;
         DiscColor lastMover;
     };
@@ -66,10 +67,10 @@ public:
     DiscColor sideToMove() const { return side_; }
     DiscColor lastMoverColor() const { return lastMover_; }
     std::int32_t movesPlayed() const { return movesPlayed_; }
-    Bits discs(DiscColor colour) const { return discs_[colour]; }
+    Bits discs(DiscColor colour) const { return colour == side_ ? own_ : other_; }
     // Every legal placement of the side to move; none once the game is over.
-    Bits allLegal() const { return legal_[side_]; }
-    Moves legalMoves() const { return Moves(legal_[side_]); }
+    Bits allLegal() const { return ownLegal_; }
+    Moves legalMoves() const { return Moves(ownLegal_); }
 
     // Places a disc of the side to move on a legal cell and changes the turn.
     Undo make(Move m);
@@ -77,61 +78,63 @@ public:
 
     std::int32_t weight(Move m, DiscColor /*mover*/) const { return bitboard::kCellWeights[m]; }
     std::int32_t endScore(DiscColor computer) const {
-        return WeightTable::finishedGameScore(bitboard::count(discs_[computer]),
-                                              bitboard::count(discs_[opponentOf(computer)]));
+        const std::int32_t own = bitboard::count(own_);
+        const std::int32_t other = bitboard::count(other_);
+        return computer == side_ ? WeightTable::finishedGameScore(own, other)
+                                 : WeightTable::finishedGameScore(other, own);
     }
     std::int32_t mobilityScore(DiscColor computer) const {
-        return WeightTable::mobilityDifference(bitboard::count(legal_[computer]),
-                                               bitboard::count(legal_[opponentOf(computer)]));
+        const std::int32_t own = bitboard::count(ownLegal_);
+        const std::int32_t other = bitboard::count(otherLegal_);
+        return computer == side_ ? WeightTable::mobilityDifference(own, other)
+                                 : WeightTable::mobilityDifference(other, own);
     }
 
 private:
     static constexpr std::int32_t kPlacementsInGame = 60;
 
-    void findLegal() {
-        const bitboard::BothLegal legal =
-            bitboard::legalPlacementsOfBoth(discs_[kBlack], discs_[kWhite]);
-        legal_[kBlack] = legal.black;
-        legal_[kWhite] = legal.white;
-    }
-
-    // Both indexed by colour; entry 0 stays empty.
-    std::array<Bits, 3> discs_{};
-    std::array<Bits, 3> legal_{};
+    // The discs and legal placements of the side to move and of the other colour.
+    Bits own_ = 0;
+    Bits other_ = 0;
+    Bits ownLegal_ = 0;
+    Bits otherLegal_ = 0;
     DiscColor side_ = kBlack;
     DiscColor lastMover_ = -1;
     std::int32_t movesPlayed_ = 0;
 };
 
 inline BitPosition::Undo BitPosition::make(Move m) {
-    const Bits placed = Bits{1} << m;
-    const DiscColor mover = side_;
-    const DiscColor other = opponentOf(mover);
-    const Undo undo{bitboard::turnedDiscs(m, discs_[mover], discs_[other]), legal_[kBlack],
-                    legal_[kWhite], side_, lastMover_};
-    discs_[mover] ^= undo.turned | placed;
-    discs_[other] ^= undo.turned;
-    lastMover_ = mover;
+    const Undo undo{own_, other_, ownLegal_, otherLegal_, side_, lastMover_};
+    const Bits turned = bitboard::turnedDiscs(m, own_, other_);
+    const Bits mover = own_ ^ (turned | Bits{1} << m);
+    const Bits opponent = other_ ^ turned;
+    lastMover_ = side_;
     ++movesPlayed_;
-    // The opponent moves if it can, else the mover again if it can, else the game is over; the
-    // 60th placement ends the game without looking.
-    side_ = other;
-    if (movesPlayed_ == kPlacementsInGame) {
-        legal_[kBlack] = 0;
-        legal_[kWhite] = 0;
-        return undo;
+    // The opponent moves if it can, else the mover again if it can, else the game is over with
+    // the opponent to move; the 60th placement ends the game without looking.
+    const bitboard::LegalPair legal = movesPlayed_ == kPlacementsInGame
+                                          ? bitboard::LegalPair{0, 0}
+                                          : bitboard::legalPlacementsOfBoth(opponent, mover);
+    if (legal.first != 0 || legal.second == 0) {
+        own_ = opponent;
+        other_ = mover;
+        ownLegal_ = legal.first;
+        otherLegal_ = legal.second;
+        side_ = opponentOf(side_);
+    } else {
+        own_ = mover;
+        other_ = opponent;
+        ownLegal_ = legal.second;
+        otherLegal_ = legal.first;
     }
-    findLegal();
-    if (legal_[other] == 0 && legal_[mover] != 0) side_ = mover;
     return undo;
 }
 
-inline void BitPosition::unmake(Move m, const Undo& undo) {
-    const Bits placed = Bits{1} << m;
-    discs_[undo.side] ^= undo.turned | placed;
-    discs_[opponentOf(undo.side)] ^= undo.turned;
-    legal_[kBlack] = undo.legalBlack;
-    legal_[kWhite] = undo.legalWhite;
+inline void BitPosition::unmake(Move /*m*/, const Undo& undo) {
+    own_ = undo.own;
+    other_ = undo.other;
+    ownLegal_ = undo.ownLegal;
+    otherLegal_ = undo.otherLegal;
     side_ = undo.side;
     lastMover_ = undo.lastMover;
     --movesPlayed_;

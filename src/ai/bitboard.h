@@ -97,8 +97,9 @@ inline Bits orOfLanes(__m256i v) {
     return static_cast<Bits>(_mm_cvtsi128_si64(half) | _mm_extract_epi64(half, 1));
 }
 
-// Directions +1, +8, +7 and +9 shifting left in one register, the opposite four shifting right.
-inline Bits legalPlacementsWide(Bits own, Bits other) {
+// Directions +1, +8, +7 and +9 shifting left in one register, the opposite four shifting right;
+// the placements each direction finds stay in its lane, empty cells not yet masked.
+inline __m256i closingLanes(Bits own, Bits other) {
     constexpr auto kInner = static_cast<long long>(kInnerRows);
     const __m256i steps = _mm256_set_epi64x(9, 7, 8, 1);
     const __m256i doubleSteps = _mm256_add_epi64(steps, steps);
@@ -115,25 +116,32 @@ inline Bits legalPlacementsWide(Bits own, Bits other) {
     down = _mm256_or_si256(down, _mm256_and_si256(pairsDown, _mm256_srlv_epi64(down, doubleSteps)));
     up = _mm256_or_si256(up, _mm256_and_si256(pairsUp, _mm256_sllv_epi64(up, doubleSteps)));
     down = _mm256_or_si256(down, _mm256_and_si256(pairsDown, _mm256_srlv_epi64(down, doubleSteps)));
-    const __m256i ends =
-        _mm256_or_si256(_mm256_sllv_epi64(up, steps), _mm256_srlv_epi64(down, steps));
-    return orOfLanes(ends) & ~(own | other);
+    return _mm256_or_si256(_mm256_sllv_epi64(up, steps), _mm256_srlv_epi64(down, steps));
 }
 #endif
 
-// The legal placements of black and of white, found together.
-struct BothLegal {
-    Bits black;
-    Bits white;
+// The legal placements of two colours, each against the other, found together.
+struct LegalPair {
+    Bits first;
+    Bits second;
 };
 
-inline BothLegal legalPlacementsOfBoth(Bits black, Bits white) {
+inline LegalPair legalPlacementsOfBoth(Bits first, Bits second) {
 #if defined(__AVX2__)
-    return {legalPlacementsWide(black, white), legalPlacementsWide(white, black)};
+    // The lanes of both colours folded together: [first, second] in the low 128 bits.
+    const __m256i a = closingLanes(first, second);
+    const __m256i b = closingLanes(second, first);
+    const __m256i halves =
+        _mm256_or_si256(_mm256_unpacklo_epi64(a, b), _mm256_unpackhi_epi64(a, b));
+    const __m128i both = _mm_andnot_si128(
+        _mm_set1_epi64x(static_cast<long long>(first | second)),
+        _mm_or_si128(_mm256_castsi256_si128(halves), _mm256_extracti128_si256(halves, 1)));
+    return {static_cast<Bits>(_mm_cvtsi128_si64(both)),
+            static_cast<Bits>(_mm_extract_epi64(both, 1))};
 #else
     // Two boards side by side, worked on by the same instructions.
     using Pair = Bits __attribute__((vector_size(16)));
-    const Pair legal = legalPlacementsPortable(Pair{black, white}, Pair{white, black});
+    const Pair legal = legalPlacementsPortable(Pair{first, second}, Pair{second, first});
     return {legal[0], legal[1]};
 #endif
 }
@@ -188,8 +196,8 @@ inline Bits turnedDiscsPortable(std::int32_t cell, Bits own, Bits other) {
 // The discs of `other` that a disc of `own` placed on `cell` turns.
 inline Bits turnedDiscs(std::int32_t cell, Bits own, Bits other) {
 #if defined(__AVX2__)
-    // Four rays to a register. Towards higher bits the first stop is the lowest set bit; towards
-    // lower bits, smearing the stops downwards leaves exactly the cells before the first stop.
+    // Four rays to a register. Towards higher bits the first stop is the lowest set bit, towards
+    // lower bits the highest.
     const __m256i p = _mm256_set1_epi64x(static_cast<long long>(own));
     const __m256i o = _mm256_set1_epi64x(static_cast<long long>(other));
     const __m256i zero = _mm256_setzero_si256();
@@ -199,7 +207,20 @@ inline Bits turnedDiscs(std::int32_t cell, Bits own, Bits other) {
     const __m256i upOpen = _mm256_cmpeq_epi64(_mm256_and_si256(upFirst, p), zero);
     const __m256i upRun = _mm256_and_si256(_mm256_add_epi64(upFirst, _mm256_set1_epi64x(-1)), up);
     const __m256i down = _mm256_load_si256(reinterpret_cast<const __m256i*>(&kRays[cell][4]));
-    __m256i below = _mm256_andnot_si256(o, down);
+    const __m256i downStops = _mm256_andnot_si256(o, down);
+#if defined(__AVX512VL__) && defined(__AVX512CD__)
+    // The highest stop from the count of leading zeros; bit 0 stands in when the ray holds
+    // nothing but `other`, and is then no stop.
+    const __m256i one = _mm256_set1_epi64x(1);
+    const __m256i downFirst = _mm256_sllv_epi64(
+        one, _mm256_sub_epi64(_mm256_set1_epi64x(63),
+                              _mm256_lzcnt_epi64(_mm256_or_si256(downStops, one))));
+    const __m256i downOpen =
+        _mm256_cmpeq_epi64(_mm256_and_si256(_mm256_and_si256(downFirst, p), downStops), zero);
+    const __m256i below = _mm256_sub_epi64(_mm256_add_epi64(downFirst, downFirst), one);
+#else
+    // Smearing the stops downwards leaves exactly the cells before the highest one clear.
+    __m256i below = downStops;
     below = _mm256_or_si256(below, _mm256_srli_epi64(below, 1));
     below = _mm256_or_si256(below, _mm256_srli_epi64(below, 2));
     below = _mm256_or_si256(below, _mm256_srli_epi64(below, 4));
@@ -208,6 +229,7 @@ inline Bits turnedDiscs(std::int32_t cell, Bits own, Bits other) {
     below = _mm256_or_si256(below, _mm256_srli_epi64(below, 32));
     const __m256i downFirst = _mm256_xor_si256(below, _mm256_srli_epi64(below, 1));
     const __m256i downOpen = _mm256_cmpeq_epi64(_mm256_and_si256(downFirst, p), zero);
+#endif
     const __m256i downRun = _mm256_andnot_si256(below, down);
     return orOfLanes(_mm256_or_si256(_mm256_andnot_si256(upOpen, upRun),
                                      _mm256_andnot_si256(downOpen, downRun)));

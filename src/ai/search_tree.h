@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 
 #include "board/cell.h"
@@ -70,8 +71,11 @@ std::int32_t SearchTree<Model>::expand(std::int32_t depth, const Moves& moves, M
     } else {
         beta = kSearchInfinity;
     }
-    // Making and taking back a placement leaves it unchanged, so it is read once.
+    // The colour of the placement that led here; making and taking back leave it unchanged.
+    // A node entered after a pass (that colour is the side to move) makes no cut-off test.
     const DiscColor previous = model_.lastMoverColor();
+    const bool testsCutOff = previous != side;
+    const bool callerMaximises = previous == computer_;
     Move best{};
     for (const Move m : moves) {
         const typename Model::Undo undo = model_.make(m);
@@ -81,24 +85,18 @@ std::int32_t SearchTree<Model>::expand(std::int32_t depth, const Moves& moves, M
         model_.unmake(m, undo);
         const std::int32_t weight = model_.weight(m, side);
         value = maximising ? value + weight : value - weight;
-        // A node entered after a pass makes no cut-off test.
-        if (previous != side) {
-            const bool cut = previous == computer_ ? value < alpha : value > beta;
-            if (cut) {
-                alpha = value;
-                beta = value;
-                best = m;
-                break;
-            }
-        }
-        // Strict comparisons: between equal values the earlier placement stays.
-        if (maximising && value > alpha) {
+        if (testsCutOff && (callerMaximises ? value < alpha : value > beta)) {
             alpha = value;
-            best = m;
-        } else if (!maximising && value < beta) {
             beta = value;
             best = m;
+            break;
         }
+        // Strict comparisons: between equal values the earlier placement stays. Written as
+        // selections rather than branches, which the values would mispredict.
+        const bool better = maximising ? value > alpha : value < beta;
+        alpha = maximising ? std::max(alpha, value) : alpha;
+        beta = maximising ? beta : std::min(beta, value);
+        best = better ? m : best;
     }
     slot = best;
     return maximising ? alpha : beta;

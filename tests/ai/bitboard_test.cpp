@@ -40,11 +40,11 @@ TEST(Bitboard, LegalPlacementsAndTurnedDiscsAgreeWithTheBoard) {
         for (const CellPos next : line) {
             const Bits black = discsOf(match, kBlack);
             const Bits white = discsOf(match, kWhite);
-            const bitboard::BothLegal both = bitboard::legalPlacementsOfBoth(black, white);
-            ASSERT_EQ(both.black, bitsOf(legalFor(match, kBlack))) << boardDump(match);
-            ASSERT_EQ(both.white, bitsOf(legalFor(match, kWhite))) << boardDump(match);
-            ASSERT_EQ(bitboard::legalPlacementsPortable(black, white), both.black);
-            ASSERT_EQ(bitboard::legalPlacementsPortable(white, black), both.white);
+            const bitboard::LegalPair both = bitboard::legalPlacementsOfBoth(black, white);
+            ASSERT_EQ(both.first, bitsOf(legalFor(match, kBlack))) << boardDump(match);
+            ASSERT_EQ(both.second, bitsOf(legalFor(match, kWhite))) << boardDump(match);
+            ASSERT_EQ(bitboard::legalPlacementsPortable(black, white), both.first);
+            ASSERT_EQ(bitboard::legalPlacementsPortable(white, black), both.second);
 
             const DiscColor side = match.sideToMove();
             const Bits own = side == kBlack ? black : white;
