@@ -2,9 +2,8 @@
 
 #include <string>
 
-#include "ai/bit_position.h"
 #include "ai/dsc_cpu.h"
-#include "ai/perft.h"
+#include "ai/kernels.h"
 #include "ai/search_tree.h"
 #include "cli/bench_positions.h"
 #include "cli/no_wait_clock.h"
@@ -12,6 +11,18 @@
 
 namespace discada {
 namespace {
+
+bitboard::Bits discsOf(const DscProg& match, DiscColor colour) {
+    bitboard::Bits discs = 0;
+    for (std::int32_t column = 1; column <= kBoardSize; ++column) {
+        for (std::int32_t row = 1; row <= kBoardSize; ++row) {
+            if (match.board().stateAt(column, row) == colour) {
+                discs |= bitboard::Bits{1} << ((column - 1) * kBoardSize + row - 1);
+            }
+        }
+    }
+    return discs;
+}
 
 // One search of a bench position; reports the nodes and nodes per second.
 void searchPosition(benchmark::State& state, const BenchPosition& position, SearchModel model,
@@ -40,29 +51,29 @@ void searchPosition(benchmark::State& state, const BenchPosition& position, Sear
 void perftFromStart(benchmark::State& state) {
     DscProg start;
     start.reset();
-    BitPosition position = BitPosition::of(start);
+    const Kernels& kernels = kernelsFor(bestKernelIsa());
     std::uint64_t leaves = 0;
     for (auto _ : state)
-        leaves += perft(position, static_cast<std::int32_t>(state.range(0)));
+        leaves += kernels.perft(start, static_cast<std::int32_t>(state.range(0)));
     state.counters["leaves/s"] =
         benchmark::Counter(static_cast<double>(leaves), benchmark::Counter::kIsRate);
 }
 
 // Both colours' legal placements of every bench position, as a turn change finds them.
 void legalPlacements(benchmark::State& state) {
-    std::vector<BitPosition> positions;
+    std::vector<std::pair<bitboard::Bits, bitboard::Bits>> boards;
     DscProg match;
     for (const BenchPosition& position : benchPositions()) {
         playLine(position.line, match);
-        positions.push_back(BitPosition::of(match));
+        boards.push_back({discsOf(match, kBlack), discsOf(match, kWhite)});
     }
+    const Kernels& kernels = kernelsFor(bestKernelIsa());
     for (auto _ : state) {
-        for (const BitPosition& p : positions) {
-            benchmark::DoNotOptimize(
-                bitboard::legalPlacementsOfBoth(p.discs(kBlack), p.discs(kWhite)));
+        for (const auto& [black, white] : boards) {
+            benchmark::DoNotOptimize(kernels.legalPlacements(black, white));
         }
     }
-    state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(positions.size()));
+    state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(boards.size()));
 }
 
 // Whole games of the computer against itself at level 1, padding included but not waited for.
@@ -118,6 +129,7 @@ void registerAll() {
 
 int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
+    benchmark::AddCustomContext("kernels", discada::nameOf(discada::bestKernelIsa()));
     discada::registerAll();
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

@@ -6,10 +6,10 @@
 #include "ai/bitboard.h"
 #include "ai/weight_table.h"
 #include "board/cell.h"
+#include "match/dsc_prog.h"
 
 namespace discada {
-
-class DscProg;
+inline namespace DISCADA_KERNEL_NAMESPACE {
 
 // The fast position model of the search: both colours as bit sets, with the turn rules of a
 // match (passes, the end of the game, the 60-placement rule) and the scores of the evaluation.
@@ -103,6 +103,26 @@ private:
     std::int32_t movesPlayed_ = 0;
 };
 
+inline BitPosition BitPosition::of(const DscProg& match) {
+    BitPosition position;
+    position.side_ = match.sideToMove();
+    for (std::int32_t column = 1; column <= kBoardSize; ++column) {
+        for (std::int32_t row = 1; row <= kBoardSize; ++row) {
+            const DiscColor state = match.board().stateAt(column, row);
+            const Bits cell = Bits{1} << moveOf({column, row});
+            if (state == position.side_) position.own_ |= cell;
+            if (state == opponentOf(position.side_)) position.other_ |= cell;
+        }
+    }
+    position.lastMover_ = match.currentMoveColor();
+    position.movesPlayed_ = match.movesPlayed();
+    const bitboard::LegalPair legal =
+        bitboard::legalPlacementsOfBoth(position.own_, position.other_);
+    position.ownLegal_ = legal.first;
+    position.otherLegal_ = legal.second;
+    return position;
+}
+
 inline BitPosition::Undo BitPosition::make(Move m) {
     const Undo undo{own_, other_, ownLegal_, otherLegal_, side_, lastMover_};
     const Bits turned = bitboard::turnedDiscs(m, own_, other_);
@@ -140,4 +160,5 @@ inline void BitPosition::unmake(Move /*m*/, const Undo& undo) {
     --movesPlayed_;
 }
 
+}  // namespace DISCADA_KERNEL_NAMESPACE
 }  // namespace discada

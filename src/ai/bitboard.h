@@ -4,20 +4,29 @@
 #include <bit>
 #include <cstdint>
 
-#if defined(__AVX2__)
+#if defined(__x86_64__)
 #include <immintrin.h>
 #endif
 
+#include "ai/kernels.h"
 #include "ai/weight_table.h"
 
-// Whole-board operations on bit sets of cells, for the fast position of the search. Each has a
-// portable form; where the compiler targets AVX2, the forms the search uses work on four
-// directions at once.
-namespace discada::bitboard {
+// Which instruction set the kernels below are written for, chosen by the translation unit that
+// includes them (see kernels.h); each choice lives in a namespace of its own.
+#ifndef DISCADA_KERNEL_NAMESPACE
+#define DISCADA_KERNEL_NAMESPACE portable
+#endif
+#ifndef DISCADA_KERNEL_AVX2
+#define DISCADA_KERNEL_AVX2 0
+#endif
+#ifndef DISCADA_KERNEL_AVX512
+#define DISCADA_KERNEL_AVX512 0
+#endif
 
-// One bit per playable cell in scan order: bit (column - 1) * 8 + (row - 1), so walking the set
-// bits from the lowest visits cells column by column, each column from the top.
-using Bits = std::uint64_t;
+// Whole-board operations on bit sets of cells, for the fast position of the search. Each has a
+// portable form; for AVX2 the forms the search uses work on four directions at once.
+namespace discada::bitboard {
+inline namespace DISCADA_KERNEL_NAMESPACE {
 
 constexpr std::int32_t kCells = 64;
 // Cells off rows 1 and 8: a run moving up or down a column must not wrap into the next column.
@@ -28,7 +37,9 @@ constexpr std::int32_t cellOf(std::int32_t column, std::int32_t row) {
 }
 
 inline std::int32_t count(Bits b) {
-#if defined(__x86_64__) && !defined(__POPCNT__)
+#if DISCADA_KERNEL_AVX2
+    return __builtin_popcountll(b);
+#elif defined(__x86_64__) && !defined(__POPCNT__)
     // Without the instruction the library call is far slower than this.
     b -= (b >> 1) & 0x5555555555555555ULL;
     b = (b & 0x3333333333333333ULL) + ((b >> 2) & 0x3333333333333333ULL);
@@ -91,7 +102,7 @@ B legalPlacementsPortable(B own, B other) {
            closingPlacements<9>(own, inner, empty) | closingPlacements<-9>(own, inner, empty);
 }
 
-#if defined(__AVX2__)
+#if DISCADA_KERNEL_AVX2
 inline Bits orOfLanes(__m256i v) {
     const __m128i half = _mm_or_si128(_mm256_castsi256_si128(v), _mm256_extracti128_si256(v, 1));
     return static_cast<Bits>(_mm_cvtsi128_si64(half) | _mm_extract_epi64(half, 1));
@@ -121,13 +132,8 @@ inline __m256i closingLanes(Bits own, Bits other) {
 #endif
 
 // The legal placements of two colours, each against the other, found together.
-struct LegalPair {
-    Bits first;
-    Bits second;
-};
-
 inline LegalPair legalPlacementsOfBoth(Bits first, Bits second) {
-#if defined(__AVX2__)
+#if DISCADA_KERNEL_AVX2
     // The lanes of both colours folded together: [first, second] in the low 128 bits.
     const __m256i a = closingLanes(first, second);
     const __m256i b = closingLanes(second, first);
@@ -195,7 +201,7 @@ inline Bits turnedDiscsPortable(std::int32_t cell, Bits own, Bits other) {
 
 // The discs of `other` that a disc of `own` placed on `cell` turns.
 inline Bits turnedDiscs(std::int32_t cell, Bits own, Bits other) {
-#if defined(__AVX2__)
+#if DISCADA_KERNEL_AVX2
     // Four rays to a register. Towards higher bits the first stop is the lowest set bit, towards
     // lower bits the highest.
     const __m256i p = _mm256_set1_epi64x(static_cast<long long>(own));
@@ -208,7 +214,7 @@ inline Bits turnedDiscs(std::int32_t cell, Bits own, Bits other) {
     const __m256i upRun = _mm256_and_si256(_mm256_add_epi64(upFirst, _mm256_set1_epi64x(-1)), up);
     const __m256i down = _mm256_load_si256(reinterpret_cast<const __m256i*>(&kRays[cell][4]));
     const __m256i downStops = _mm256_andnot_si256(o, down);
-#if defined(__AVX512VL__) && defined(__AVX512CD__)
+#if DISCADA_KERNEL_AVX512
     // The highest stop from the count of leading zeros; bit 0 stands in when the ray holds
     // nothing but `other`, and is then no stop.
     const __m256i one = _mm256_set1_epi64x(1);
@@ -238,4 +244,5 @@ inline Bits turnedDiscs(std::int32_t cell, Bits own, Bits other) {
 #endif
 }
 
+}  // namespace DISCADA_KERNEL_NAMESPACE
 }  // namespace discada::bitboard

@@ -4,7 +4,7 @@
 #include <cassert>
 #include <random>
 
-#include "ai/bit_position.h"
+#include "ai/kernels.h"
 #include "ai/match_position.h"
 #include "ai/search_tree.h"
 #include "platform/clock.h"
@@ -16,7 +16,6 @@ namespace {
 constexpr std::int32_t kDepthLevel1 = 3;
 constexpr std::int32_t kDepthLevel2 = 5;
 constexpr std::int32_t kDepthOtherLevels = 10;
-constexpr BitPosition::Move kNoMove = -1;
 
 }  // namespace
 
@@ -74,13 +73,12 @@ std::int32_t DscCpu::search(std::int32_t depth, CellPos& slot, std::int32_t alph
         lastNodes_ = tree.nodes();
         return lastValue_;
     }
-    BitPosition position = BitPosition::of(*this);
-    SearchTree<BitPosition> tree(position, computer);
+    const FastSearchResult result =
+        kernelsFor(bestKernelIsa()).search(*this, computer, depth, alpha, beta);
+    lastValue_ = result.value;
+    lastNodes_ = result.nodes;
     // A search that ends at its root leaves the caller's slot untouched.
-    BitPosition::Move best = kNoMove;
-    lastValue_ = tree.search(depth, best, alpha, beta);
-    lastNodes_ = tree.nodes();
-    if (best != kNoMove) slot = BitPosition::cellOf(best);
+    if (result.move >= 0) slot = {result.move / kBoardSize + 1, result.move % kBoardSize + 1};
     return lastValue_;
 }
 

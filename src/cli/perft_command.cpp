@@ -2,8 +2,7 @@
 
 #include <ostream>
 
-#include "ai/bit_position.h"
-#include "ai/perft.h"
+#include "ai/kernels.h"
 #include "cli/command_args.h"
 #include "match/dsc_prog.h"
 
@@ -17,8 +16,7 @@ int runPerft(const std::vector<std::string>& args, std::ostream& out, std::ostre
     }
     DscProg start;
     start.reset();
-    BitPosition position = BitPosition::of(start);
-    out << perft(position, *depth) << '\n';
+    out << kernelsFor(bestKernelIsa()).perft(start, *depth) << '\n';
     return 0;
 }
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "ai/bit_position.h"
+#include "ai/kernels.h"
 #include "ai_test_support.h"
 
 namespace discada {
@@ -29,8 +30,13 @@ Bits discsOf(const DscProg& match, DiscColor colour) {
     return b;
 }
 
-// Every kernel against the board's own rules, on each position of seeded random games.
+// The kernels of every instruction set the processor runs, and the portable forms, against the
+// board's own rules on each position of seeded random games.
 TEST(Bitboard, LegalPlacementsAndTurnedDiscsAgreeWithTheBoard) {
+    std::vector<const Kernels*> kernels;
+    for (const KernelIsa isa : {KernelIsa::Portable, KernelIsa::Avx2, KernelIsa::Avx512}) {
+        if (isSupported(isa)) kernels.push_back(&kernelsFor(isa));
+    }
     std::mt19937 random(11);
     DscProg match;
     std::array<CellPos, kCellListCapacity> turned;
@@ -40,11 +46,15 @@ TEST(Bitboard, LegalPlacementsAndTurnedDiscsAgreeWithTheBoard) {
         for (const CellPos next : line) {
             const Bits black = discsOf(match, kBlack);
             const Bits white = discsOf(match, kWhite);
-            const bitboard::LegalPair both = bitboard::legalPlacementsOfBoth(black, white);
-            ASSERT_EQ(both.first, bitsOf(legalFor(match, kBlack))) << boardDump(match);
-            ASSERT_EQ(both.second, bitsOf(legalFor(match, kWhite))) << boardDump(match);
-            ASSERT_EQ(bitboard::legalPlacementsPortable(black, white), both.first);
-            ASSERT_EQ(bitboard::legalPlacementsPortable(white, black), both.second);
+            const Bits blackLegal = bitsOf(legalFor(match, kBlack));
+            const Bits whiteLegal = bitsOf(legalFor(match, kWhite));
+            ASSERT_EQ(bitboard::legalPlacementsPortable(black, white), blackLegal);
+            ASSERT_EQ(bitboard::legalPlacementsPortable(white, black), whiteLegal);
+            for (const Kernels* k : kernels) {
+                const bitboard::LegalPair both = k->legalPlacements(black, white);
+                ASSERT_EQ(both.first, blackLegal) << boardDump(match);
+                ASSERT_EQ(both.second, whiteLegal) << boardDump(match);
+            }
 
             const DiscColor side = match.sideToMove();
             const Bits own = side == kBlack ? black : white;
@@ -53,8 +63,10 @@ TEST(Bitboard, LegalPlacementsAndTurnedDiscsAgreeWithTheBoard) {
                 const std::int32_t n = match.board().findFlips(m.column, m.row, side, turned);
                 const Bits expected = bitsOf(Line(turned.begin(), turned.begin() + n));
                 const std::int32_t cell = bitboard::cellOf(m.column, m.row);
-                ASSERT_EQ(bitboard::turnedDiscs(cell, own, other), expected) << boardDump(match);
                 ASSERT_EQ(bitboard::turnedDiscsPortable(cell, own, other), expected);
+                for (const Kernels* k : kernels) {
+                    ASSERT_EQ(k->turnedDiscs(cell, own, other), expected) << boardDump(match);
+                }
             }
             match.makeMove(next.column, next.row);
         }

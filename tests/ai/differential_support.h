@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "ai/bit_position.h"
+#include "ai/kernels.h"
 #include "ai/search_tree.h"
 #include "ai_test_support.h"
 
@@ -50,6 +51,13 @@ inline void expectModelsAgree(DscCpu& cpu, const Line& line, std::int32_t depth,
     const Answer fast = searchOn(cpu, match, SearchModel::Fast, depth, computer);
     EXPECT_EQ(fast, literal) << "depth " << depth << " computer " << computer << boardDump(match)
                              << lineText(line);
+    // The game runs the best instruction set; every other one the processor has must agree.
+    for (const KernelIsa isa : {KernelIsa::Portable, KernelIsa::Avx2}) {
+        if (isa == bestKernelIsa() || !isSupported(isa)) continue;
+        const FastSearchResult other = kernelsFor(isa).search(match, computer, depth, -999, 999);
+        EXPECT_EQ(other.value, fast.value) << nameOf(isa) << boardDump(match);
+        EXPECT_EQ(other.nodes, fast.nodes) << nameOf(isa) << boardDump(match);
+    }
 
     ObservedPosition observed(BitPosition::of(match), events);
     SearchTree<ObservedPosition> tree(observed, computer);

@@ -1,0 +1,56 @@
+#pragma once
+
+#include <cstdint>
+
+#include "board/cell.h"
+
+namespace discada {
+
+class DscProg;
+
+namespace bitboard {
+
+// One bit per playable cell in scan order: bit (column - 1) * 8 + (row - 1), so walking the set
+// bits from the lowest visits cells column by column, each column from the top.
+using Bits = std::uint64_t;
+
+// The legal placements of two colours, each against the other.
+struct LegalPair {
+    Bits first;
+    Bits second;
+};
+
+}  // namespace bitboard
+
+// The instruction sets the fast search is built for. Each has its own copy of the bitboard
+// kernels and of the search over them; the program picks the best one the processor has, so
+// the rest of the program needs nothing beyond the basic instruction set.
+enum class KernelIsa { Portable, Avx2, Avx512 };
+
+// The fast search's answer: root value, the chosen cell as its bit (-1 when the root was a
+// leaf and chose nothing) and the calls of the search, leaves included.
+struct FastSearchResult {
+    std::int32_t value = 0;
+    std::int32_t move = -1;
+    std::uint64_t nodes = 0;
+};
+
+// One instruction set's entries.
+struct Kernels {
+    // The search on the bitboard position of `match` for `computer`.
+    FastSearchResult (*search)(const DscProg& match, DiscColor computer, std::int32_t depth,
+                               std::int32_t alpha, std::int32_t beta);
+    // Leaves `depth` plies below the position of `match`; a pass is a ply, a finished game a leaf.
+    std::uint64_t (*perft)(const DscProg& match, std::int32_t depth);
+    bitboard::LegalPair (*legalPlacements)(bitboard::Bits first, bitboard::Bits second);
+    bitboard::Bits (*turnedDiscs)(std::int32_t cell, bitboard::Bits own, bitboard::Bits other);
+};
+
+bool isSupported(KernelIsa isa);
+// The fastest instruction set this processor runs.
+KernelIsa bestKernelIsa();
+const char* nameOf(KernelIsa isa);
+// Precondition: isSupported(isa).
+const Kernels& kernelsFor(KernelIsa isa);
+
+}  // namespace discada
