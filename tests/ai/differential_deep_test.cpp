@@ -12,24 +12,15 @@ TEST(DifferentialSearch, ModelsAgreeAtDepth5AndDeeper) {
     DscCpu cpu(clock);
     TreeEvents events;
     std::mt19937 random(42);
-    int positions = 0;
-    while (positions < 300) {
-        const Line line = randomLine(random, static_cast<std::int32_t>(random() % 60));
-        DscProg match;
-        replay(match, line);
-        if (match.isOver()) continue;
-        expectModelsAgree(cpu, line, 5, positions % 7 == 3, events);
-        ++positions;
-        if (::testing::Test::HasFailure()) return;
+    const std::vector<Line> lines = unfinishedLines(random, 300, anyPlacementCount);
+    for (std::size_t i = 0; i < lines.size() && !::testing::Test::HasFailure(); ++i) {
+        expectModelsAgree(cpu, lines[i], 5, i % 7 == 3, events);
     }
-    int deep = 0;
-    while (deep < 8) {
-        const Line line = randomLine(random, 46 + deep);
-        DscProg match;
-        replay(match, line);
-        if (match.isOver()) continue;
-        expectModelsAgree(cpu, line, 7 + deep % 4, false, events);
-        ++deep;
+    std::int32_t late = 46;
+    const std::vector<Line> deep =
+        unfinishedLines(random, 8, [&](std::mt19937&) { return late++; });
+    for (std::size_t i = 0; i < deep.size(); ++i) {
+        expectModelsAgree(cpu, deep[i], 7 + static_cast<std::int32_t>(i % 4), false, events);
     }
     EXPECT_GT(events.passes, 100u);
     EXPECT_GT(events.endings, 100u);

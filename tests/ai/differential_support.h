@@ -66,4 +66,22 @@ inline void expectModelsAgree(DscCpu& cpu, const Line& line, std::int32_t depth,
     EXPECT_EQ(tree.nodes(), fast.nodes);
 }
 
+// Lines to `count` unfinished positions of seeded random games, `placements(random)` placements
+// into each game.
+template <class Placements>
+std::vector<Line> unfinishedLines(std::mt19937& random, int count, Placements placements) {
+    std::vector<Line> lines;
+    DscProg match;
+    while (static_cast<int>(lines.size()) < count) {
+        const Line line = randomLine(random, placements(random));
+        replay(match, line);
+        if (!match.isOver()) lines.push_back(line);
+    }
+    return lines;
+}
+
+inline std::int32_t anyPlacementCount(std::mt19937& random) {
+    return static_cast<std::int32_t>(random() % 60);
+}
+
 }  // namespace discada

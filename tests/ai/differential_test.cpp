@@ -13,16 +13,9 @@ TEST(DifferentialSearch, ModelsAgreeAtDepths1To4) {
     DscCpu cpu(clock);
     TreeEvents events;
     std::mt19937 random(41);
-    int positions = 0;
-    while (positions < 3000) {
-        const Line line = randomLine(random, static_cast<std::int32_t>(random() % 60));
-        DscProg match;
-        replay(match, line);
-        if (match.isOver()) continue;
-        const std::int32_t depth = 1 + positions % 4;
-        expectModelsAgree(cpu, line, depth, positions % 7 == 3, events);
-        ++positions;
-        if (::testing::Test::HasFailure()) return;
+    const std::vector<Line> lines = unfinishedLines(random, 3000, anyPlacementCount);
+    for (std::size_t i = 0; i < lines.size() && !::testing::Test::HasFailure(); ++i) {
+        expectModelsAgree(cpu, lines[i], 1 + static_cast<std::int32_t>(i % 4), i % 7 == 3, events);
     }
     std::uint64_t wideRoots = 0;
     for (const Line& line : wideLines()) {
