@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cassert>
 #include <cstdint>
 
 #include "ai/weight_table.h"
@@ -40,7 +41,8 @@ public:
         return moves;
     }
     Undo make(Move m) {
-        match_.makeMove(m.column, m.row);
+        [[maybe_unused]] const bool made = match_.makeMove(m.column, m.row);
+        assert(made);
         return {};
     }
     void unmake(Move /*m*/, Undo /*undo*/) { match_.unmakeMove(); }

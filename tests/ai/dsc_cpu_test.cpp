@@ -79,6 +79,18 @@ TEST_F(Cpu, ChoosesAtRandomAtLevel0AndForTheFirstPlacementOfAGame) {
     EXPECT_FALSE(cpu.choosesAtRandom(live));
 }
 
+// Without a legal placement there is nothing to choose; the choice is (0, 0), not a division
+// by an empty list.
+TEST_F(Cpu, AnswersNoCellForASideWithoutPlacement) {
+    replay(live, {{3, 4}, {3, 3}, {3, 2}, {2, 4}, {1, 5}, {6, 4}, {7, 4}, {3, 5}, {4, 6}});
+    ASSERT_TRUE(live.isOver());
+    cpu.copyFrom(live);
+    cpu.setMode(static_cast<GameMode>(live.sideToMove()));
+    EXPECT_EQ(cpu.randomMove(), (CellPos{0, 0}));
+    EXPECT_EQ(cpu.searchMove(), (CellPos{0, 0}));
+    EXPECT_EQ(cpu.lastValue(), -99 - 13);
+}
+
 // Every choice is padded to 500 ms of the clock, the copy not counted; the elapsed time is
 // taken modulo 2^32 across a wrap of the counter.
 TEST_F(Cpu, NeverAnswersSoonerThan500MillisecondsAfterTheCall) {
