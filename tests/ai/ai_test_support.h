@@ -41,10 +41,6 @@ inline Line allLegal(const DscProg& match) {
     return legalFor(match, match.sideToMove());
 }
 
-inline std::int32_t legalCount(const DscProg& match) {
-    return static_cast<std::int32_t>(allLegal(match).size());
-}
-
 // Uniform random play from the start, at most `placements` placements, stopping early only at
 // the end of the game.
 inline Line randomLine(std::mt19937& random, std::int32_t placements) {

@@ -73,13 +73,6 @@ TEST(Bitboard, LegalPlacementsAndTurnedDiscsAgreeWithTheBoard) {
     }
 }
 
-TEST(Bitboard, FirstBitsKeepsTheLowestOnes) {
-    EXPECT_EQ(bitboard::firstBits(0, 24), 0u);
-    EXPECT_EQ(bitboard::firstBits(0b1011'0110, 24), 0b1011'0110u);
-    EXPECT_EQ(bitboard::firstBits(0b1011'0110, 3), 0b0001'0110u);
-    EXPECT_EQ(bitboard::firstBits(~Bits{0}, 24), (Bits{1} << 24) - 1);
-}
-
 // The position follows the match placement by placement and back: discs, side to move, the
 // colour of the last placement, the count of placements and the legal placements.
 void expectSamePosition(const BitPosition& position, const DscProg& match) {

@@ -35,15 +35,6 @@ TEST_F(Cpu, SearchesAtDepth3Then5Then10ByLevel) {
     }
 }
 
-TEST_F(Cpu, AnswersBlacksOpeningAtLevels1And2AsWhite) {
-    replay(live, {{4, 3}});
-    cpu.setMode(GameMode::ComputerWhite);
-    EXPECT_EQ(cpu.think(live), (CellPos{3, 5}));
-    cpu.setLevel(2);
-    EXPECT_EQ(cpu.think(live), (CellPos{3, 3}));
-    EXPECT_EQ(cpu.lastValue(), 1);
-}
-
 // The generator is seeded with the calendar second before every draw: one second always gives
 // the same placement, and over many seconds every legal placement comes up.
 TEST_F(Cpu, ChoosesAtRandomAtLevel0AndForTheFirstPlacementOfAGame) {

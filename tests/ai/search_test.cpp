@@ -104,21 +104,6 @@ TEST_P(Search, AtDepthOneChoosesTheFirstBestOfWeightPlusLeafScore) {
     EXPECT_GT(endings, 5);
 }
 
-// Only the first 24 placements in scan order are candidates, even where a later one would win.
-TEST_P(Search, NeverChoosesBeyondThe24thPlacement) {
-    DscProg match;
-    for (const Line& line : wideLines()) {
-        replay(match, line);
-        const Line all = allLegal(match);
-        const Line first(all.begin(), all.begin() + kCellListCapacity);
-        for (const std::int32_t depth : {1, 2}) {
-            const Answer answer = search(match, depth);
-            EXPECT_NE(std::find(first.begin(), first.end(), answer.choice), first.end())
-                << lineText(line);
-        }
-    }
-}
-
 // A search that ends at its root (the game is over, or depth 0) writes nothing into the slot,
 // and the private match shows the copied position again after any search.
 TEST_P(Search, LeavesTheSlotAloneAtALeafAndTheMatchAsItWas) {

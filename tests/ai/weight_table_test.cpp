@@ -47,12 +47,6 @@ TEST(WeightTable, WeighsCornersTheirNeighboursAndNothingElse) {
             }
         }
     }
-    for (std::int32_t i = 0; i <= kBoardSize + 1; ++i) {
-        for (const std::int32_t ring : {0, kBoardSize + 1}) {
-            EXPECT_EQ(table.weight(ring, i, kBlack, 0), 0);
-            EXPECT_EQ(table.weight(i, ring, kBlack, 0), 0);
-        }
-    }
 }
 
 TEST(WeightTable, ScoresAFinishedGameByTheDiscMarginAloneBeyond99) {
@@ -83,8 +77,7 @@ TEST(WeightTable, MobilityIsTheDifferenceOfLegalCountsCappedAt24) {
         replay(match, line);
         const WeightTable table(match.board());
         const DiscColor side = match.sideToMove();
-        const std::int32_t sideCount = legalCount(match);
-        ASSERT_GT(sideCount, kCellListCapacity) << lineText(line);
+        ASSERT_GT(allLegal(match).size(), kCellListCapacity) << lineText(line);
         const auto otherCount = static_cast<std::int32_t>(legalFor(match, opponentOf(side)).size());
         const std::int32_t expected = kCellListCapacity - std::min(otherCount, kCellListCapacity);
         EXPECT_EQ(table.mobilityScore(side), expected) << lineText(line);

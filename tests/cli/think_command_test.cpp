@@ -50,8 +50,6 @@ TEST_F(ThinkCommand, AnswersTheKnownPositionsOnBothModels) {
         EXPECT_EQ(out_.str(), "3,5 1\n");
         EXPECT_EQ(run({"--depth", "5", "--model", model, opening}), 0);
         EXPECT_EQ(out_.str(), "3,3 1\n");
-        EXPECT_EQ(run({"--level", "2", "--model", model, opening}), 0);
-        EXPECT_EQ(out_.str(), "3,3 1\n");
         EXPECT_EQ(run({"--depth", "3", "--model", model, "--stats", reference}), 0);
         EXPECT_EQ(out_.str(), "6,7 -28\n");
         EXPECT_TRUE(err_.str().starts_with("nodes=382 seconds=")) << err_.str();
