@@ -23,8 +23,7 @@
     DISCADA_PRAGMA(clang attribute push(__attribute__((target(isa))), apply_to = function))
 #define DISCADA_TARGET_POP DISCADA_PRAGMA(clang attribute pop)
 #else
-#define DISCADA_TARGET_PUSH(isa) \
-    DISCADA_PRAGMA(GCC push_options) DISCADA_PRAGMA(GCC target(isa))
+#define DISCADA_TARGET_PUSH(isa) DISCADA_PRAGMA(GCC push_options) DISCADA_PRAGMA(GCC target(isa))
 #define DISCADA_TARGET_POP DISCADA_PRAGMA(GCC pop_options)
 #endif
 
