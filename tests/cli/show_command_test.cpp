@@ -1,34 +1,14 @@
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
-#include <sstream>
-
 #include "cli/show_command.h"
+#include "cli_test_fixture.h"
 
 namespace discada {
 namespace {
 
-class ShowCommand : public ::testing::Test {
+class ShowCommand : public CliTest {
 protected:
-    std::filesystem::path write(const std::string& name, const std::string& bytes) {
-        const std::filesystem::path path = dir_ / name;
-        std::ofstream(path, std::ios::binary) << bytes;
-        return path;
-    }
     int run(const std::filesystem::path& path) { return runShow(path.string(), out_, err_); }
-
-    std::filesystem::path dir_ = [] {
-        auto d = std::filesystem::temp_directory_path() /
-                 ("discada-show-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-                  ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        std::filesystem::create_directories(d);
-        return d;
-    }();
-    std::ostringstream out_;
-    std::ostringstream err_;
-
-    void TearDown() override { std::filesystem::remove_all(dir_); }
 };
 
 TEST_F(ShowCommand, PrintsThePositionAndSummaryOfARecord) {

@@ -2,41 +2,19 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
-#include <sstream>
-
 #include "cli/bench_command.h"
 #include "cli/perft_command.h"
+#include "cli_test_fixture.h"
 
 namespace discada {
 namespace {
 
-class ThinkCommand : public ::testing::Test {
+class ThinkCommand : public CliTest {
 protected:
-    std::string write(const std::string& name, const std::string& bytes) {
-        const std::filesystem::path path = dir_ / name;
-        std::ofstream(path, std::ios::binary) << bytes;
-        return path.string();
-    }
     int run(std::vector<std::string> args) {
-        out_.str("");
-        err_.str("");
+        clearOutput();
         return runThink(args, out_, err_);
     }
-
-    std::filesystem::path dir_ = [] {
-        auto d =
-            std::filesystem::temp_directory_path() /
-            ("discada-think-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-             ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        std::filesystem::create_directories(d);
-        return d;
-    }();
-    std::ostringstream out_;
-    std::ostringstream err_;
-
-    void TearDown() override { std::filesystem::remove_all(dir_); }
 };
 
 TEST_F(ThinkCommand, AnswersTheKnownPositionsOnBothModels) {

@@ -6,23 +6,16 @@
 #include <random>
 #include <string>
 
+#include "ai/fake_clock.h"
 #include "game/commands.h"
 #include "game/discada.h"
 #include "match/match_test_support.h"
-#include "platform/clock.h"
 #include "recording_window.h"
 #include "scripted_files.h"
 
 namespace discada {
 
 // A clock that only moves when slept on, so the computer's 500 ms cost no real time.
-struct FakeClock : Clock {
-    std::uint32_t milliseconds() override { return now; }
-    void sleep(std::uint32_t milliseconds) override { now += milliseconds; }
-    std::int64_t calendarSeconds() override { return 1'700'000'000; }
-    std::uint32_t now = 0;
-};
-
 struct CountingShell : ShellCommands {
     void showHelp() override { ++helps; }
     void showVersion() override { ++versions; }
