@@ -76,6 +76,9 @@ public:
     Undo make(Move m);
     void unmake(Move m, const Undo& undo);
 
+    // The score at depth 0 of the position placing on m leads to, left unmade.
+    std::int32_t leafScore(Move m, DiscColor computer) const;
+
     std::int32_t weight(Move m, DiscColor /*mover*/) const { return bitboard::kCellWeights[m]; }
     std::int32_t endScore(DiscColor computer) const {
         const std::int32_t own = bitboard::count(own_);
@@ -148,6 +151,27 @@ inline BitPosition::Undo BitPosition::make(Move m) {
         otherLegal_ = legal.first;
     }
     return undo;
+}
+
+inline std::int32_t BitPosition::leafScore(Move m, DiscColor computer) const {
+    const Bits turned = bitboard::turnedDiscs(m, own_, other_);
+    const Bits mover = own_ ^ (turned | Bits{1} << m);
+    const Bits opponent = other_ ^ turned;
+    const bool computerMoved = computer == side_;
+    const bitboard::LegalPair legal = movesPlayed_ + 1 == kPlacementsInGame
+                                          ? bitboard::LegalPair{0, 0}
+                                          : bitboard::legalPlacementsOfBoth(opponent, mover);
+    // Who moves next after a pass changes neither colour's discs nor placements.
+    if ((legal.first | legal.second) == 0) {
+        const std::int32_t moverCount = bitboard::count(mover);
+        const std::int32_t opponentCount = bitboard::count(opponent);
+        return computerMoved ? WeightTable::finishedGameScore(moverCount, opponentCount)
+                             : WeightTable::finishedGameScore(opponentCount, moverCount);
+    }
+    const std::int32_t moverMobility = bitboard::count(legal.second);
+    const std::int32_t opponentMobility = bitboard::count(legal.first);
+    return computerMoved ? WeightTable::mobilityDifference(moverMobility, opponentMobility)
+                         : WeightTable::mobilityDifference(opponentMobility, moverMobility);
 }
 
 inline void BitPosition::unmake(Move /*m*/, const Undo& undo) {

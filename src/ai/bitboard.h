@@ -131,19 +131,54 @@ inline __m256i closingLanes(Bits own, Bits other) {
 }
 #endif
 
-// The legal placements of two colours, each against the other, found together.
-inline LegalPair legalPlacementsOfBoth(Bits first, Bits second) {
 #if DISCADA_KERNEL_AVX2
-    // The lanes of both colours folded together: [first, second] in the low 128 bits.
-    const __m256i a = closingLanes(first, second);
-    const __m256i b = closingLanes(second, first);
+// The placements of each colour from the lanes of its directions: [first, second] in the low 128
+// bits once the occupied cells are taken out.
+inline LegalPair foldedLanes(__m256i first, __m256i second, Bits occupied) {
     const __m256i halves =
-        _mm256_or_si256(_mm256_unpacklo_epi64(a, b), _mm256_unpackhi_epi64(a, b));
+        _mm256_or_si256(_mm256_unpacklo_epi64(first, second), _mm256_unpackhi_epi64(first, second));
     const __m128i both = _mm_andnot_si128(
-        _mm_set1_epi64x(static_cast<long long>(first | second)),
+        _mm_set1_epi64x(static_cast<long long>(occupied)),
         _mm_or_si128(_mm256_castsi256_si128(halves), _mm256_extracti128_si256(halves, 1)));
     return {static_cast<Bits>(_mm_cvtsi128_si64(both)),
             static_cast<Bits>(_mm_extract_epi64(both, 1))};
+}
+#endif
+
+#if DISCADA_KERNEL_AVX512
+// closingLanes for both colours in one 512-bit register, written with compiler vectors: lanes 0
+// to 3 hold the directions of `first` against `second`, lanes 4 to 7 the reverse, so each step
+// of the runs costs one instruction for both.
+inline LegalPair legalPlacementsOfBoth(Bits first, Bits second) {
+    using Lanes = Bits __attribute__((vector_size(64)));
+    constexpr Bits kAll = ~Bits{0};
+    const Lanes steps = {1, 8, 7, 9, 1, 8, 7, 9};
+    const Lanes p = {first, first, first, first, second, second, second, second};
+    const Lanes o =
+        Lanes{second, second, second, second, first, first, first, first} &
+        Lanes{kInnerRows, kAll, kInnerRows, kInnerRows, kInnerRows, kAll, kInnerRows, kInnerRows};
+    Lanes up = o & (p << steps);
+    Lanes down = o & (p >> steps);
+    up |= o & (up << steps);
+    down |= o & (down >> steps);
+    const Lanes pairsUp = o & (o << steps);
+    const Lanes pairsDown = pairsUp >> steps;
+    up |= pairsUp & (up << (steps + steps));
+    down |= pairsDown & (down >> (steps + steps));
+    up |= pairsUp & (up << (steps + steps));
+    down |= pairsDown & (down >> (steps + steps));
+    const Lanes lanes = (up << steps) | (down >> steps);
+    using Half = Bits __attribute__((vector_size(32)));
+    const Half low = __builtin_shufflevector(lanes, lanes, 0, 1, 2, 3);
+    const Half high = __builtin_shufflevector(lanes, lanes, 4, 5, 6, 7);
+    return foldedLanes(reinterpret_cast<const __m256i&>(low),
+                       reinterpret_cast<const __m256i&>(high), first | second);
+}
+#else
+// The legal placements of two colours, each against the other, found together.
+inline LegalPair legalPlacementsOfBoth(Bits first, Bits second) {
+#if DISCADA_KERNEL_AVX2
+    return foldedLanes(closingLanes(first, second), closingLanes(second, first), first | second);
 #else
     // Two boards side by side, worked on by the same instructions.
     using Pair = Bits __attribute__((vector_size(16)));
@@ -151,6 +186,7 @@ inline LegalPair legalPlacementsOfBoth(Bits first, Bits second) {
     return {legal[0], legal[1]};
 #endif
 }
+#endif
 
 // --- Turned discs -----------------------------------------------------------------------------
 

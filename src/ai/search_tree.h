@@ -1,6 +1,7 @@
 #pragma once
 
 #include <algorithm>
+#include <concepts>
 #include <cstdint>
 
 #include "board/cell.h"
@@ -16,7 +17,8 @@ constexpr std::int32_t kSearchInfinity = 999;
 // A model provides: Move, Moves (at most 24 legal placements in column-major scan order, with
 // empty() and iteration), Undo; sideToMove(), lastMoverColor() (the colour of the placement that
 // led into the position, -1 for none), legalMoves(), make(Move) -> Undo (with the turn change and
-// its passes), unmake(Move, Undo), weight(Move, mover), endScore(colour), mobilityScore(colour).
+// its passes), unmake(Move, Undo), weight(Move, mover), endScore(colour), mobilityScore(colour);
+// optionally leafScore(Move, colour), the score at depth 0 of the position the placement makes.
 template <class Model>
 class SearchTree {
 public:
@@ -41,6 +43,11 @@ private:
     // The loop over the placements of a node that neither ends the game nor the depth.
     std::int32_t expand(std::int32_t depth, const Moves& moves, Move& slot, std::int32_t alpha,
                         std::int32_t beta);
+    // The bounds and cut-offs of a node over its placements; `childValue(m, alpha, beta)` is
+    // the value of the child that placement m leads to, before the placement's weight.
+    template <class ChildValue>
+    std::int32_t loop(const Moves& moves, Move& slot, std::int32_t alpha, std::int32_t beta,
+                      ChildValue childValue);
 
     Model& model_;
     const DiscColor computer_;
@@ -62,6 +69,30 @@ inline std::int32_t SearchTree<Model>::search(std::int32_t depth, Move& slot, st
 template <class Model>
 std::int32_t SearchTree<Model>::expand(std::int32_t depth, const Moves& moves, Move& slot,
                                        std::int32_t alpha, std::int32_t beta) {
+    // Most nodes are leaves under a node one placement above the depth: a model that scores the
+    // position after a placement without making it saves the whole make, search and take-back.
+    if constexpr (requires(Model & model, Move m) {
+                      { model.leafScore(m, computer_) } -> std::same_as<std::int32_t>;
+                  }) {
+        if (depth == 1) {
+            return loop(moves, slot, alpha, beta, [this](Move m, std::int32_t, std::int32_t) {
+                ++nodes_;
+                return model_.leafScore(m, computer_);
+            });
+        }
+    }
+    return loop(moves, slot, alpha, beta, [&](Move m, std::int32_t a, std::int32_t b) {
+        const typename Model::Undo undo = model_.make(m);
+        const std::int32_t value = search(depth - 1, slot, a, b);
+        model_.unmake(m, undo);
+        return value;
+    });
+}
+
+template <class Model>
+template <class ChildValue>
+std::int32_t SearchTree<Model>::loop(const Moves& moves, Move& slot, std::int32_t alpha,
+                                     std::int32_t beta, ChildValue childValue) {
     const DiscColor side = model_.sideToMove();
     // Deliberate: each node restarts its own bound and keeps only the caller's other one, so a
     // cut-off compares with the best value of the immediate caller alone.
@@ -78,11 +109,9 @@ std::int32_t SearchTree<Model>::expand(std::int32_t depth, const Moves& moves, M
     const bool callerMaximises = previous == computer_;
     Move best{};
     for (const Move m : moves) {
-        const typename Model::Undo undo = model_.make(m);
         // Deliberate: the child gets this node's bounds as they are, not corrected by the weight
         // of the placement, which is added only after the child returns.
-        std::int32_t value = search(depth - 1, slot, alpha, beta);
-        model_.unmake(m, undo);
+        std::int32_t value = childValue(m, alpha, beta);
         const std::int32_t weight = model_.weight(m, side);
         value = maximising ? value + weight : value - weight;
         if (testsCutOff && (callerMaximises ? value < alpha : value > beta)) {

@@ -35,6 +35,13 @@ public:
         events_.passes += sideToMove() == mover && allLegal() != 0;
         return undo;
     }
+    // The search's shortcut past a leaf, still counting what the leaf meets.
+    std::int32_t leafScore(Move m, DiscColor computer) {
+        const Undo undo = make(m);
+        legalMoves();
+        unmake(m, undo);
+        return BitPosition::leafScore(m, computer);
+    }
 
 private:
     TreeEvents& events_;
