@@ -1,6 +1,7 @@
 #include <QApplication>
 #include <filesystem>
 
+#include "app/dialog_translation.h"
 #include "app/main_window.h"
 #include "app/qt_text.h"
 
@@ -17,6 +18,8 @@ std::filesystem::path installedHelpFolder() {
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
+    // Without the translation the dialogs stay English; the game runs all the same.
+    discada::installDialogTranslation(application);
     // Lets the desktop match the window to the menu entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("discada"));
     discada::MainWindow window({.installedHelpFolder = installedHelpFolder()});

@@ -9,16 +9,14 @@ namespace discada {
 
 namespace {
 
-// One entry of the dialog's type list in Qt's "description(patterns)" form. "*.*" means every
-// file, as it does on the desktop the game began on; here that is "*", since "*.*" would hide
-// names without a dot.
+// One entry of the dialog's type list. The dialog shows the description as written, for example
+// "All files(*.*)", and filters by the patterns in a last pair of parentheses that it hides. "*.*"
+// means every file, as on the desktop the game began on; here that is "*", since "*.*" would
+// hide names without a dot.
 QString nameFilter(const FileFilter& filter) {
     const QString pattern =
         filter.pattern == "*.*" ? QStringLiteral("*") : toQString(filter.pattern);
-    QString description = toQString(filter.description);
-    const QString shownPattern = QLatin1Char('(') + toQString(filter.pattern) + QLatin1Char(')');
-    if (description.endsWith(shownPattern)) description.chop(shownPattern.size());
-    return description + QLatin1Char('(') + pattern + QLatin1Char(')');
+    return toQString(filter.description) + QLatin1Char('(') + pattern + QLatin1Char(')');
 }
 
 }  // namespace
@@ -29,6 +27,7 @@ FileChoice QtFileChooser::choose(const FileRequest& request) {
         filters << nameFilter(filter);
 
     QFileDialog dialog(&owner_, toQString(request.title), toQString(request.initialPath));
+    dialog.setOption(QFileDialog::HideNameFilterDetails);
     dialog.setNameFilters(filters);
     dialog.setDefaultSuffix(toQString(request.defaultExtension));
     if (request.kind == FileDialogKind::Save) {

@@ -1,0 +1,80 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFileDialog>
+#include <QListView>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <tuple>
+
+#include "app/dialog_translation.h"
+#include "app/qt_file_chooser.h"
+#include "app/qt_text.h"
+#include "record/text_file_dialog.h"
+
+namespace discada {
+namespace {
+
+// The test program installs the translation as the game does at start-up.
+TEST(DialogTranslation, StandardButtonsSpeakJapaneseAndAMissingTranslationIsNoFailure) {
+    QDialogButtonBox buttons(QDialogButtonBox::Ok | QDialogButtonBox::Cancel |
+                             QDialogButtonBox::Yes | QDialogButtonBox::No);
+    EXPECT_EQ(buttons.button(QDialogButtonBox::Cancel)->text(), "キャンセル");
+    EXPECT_EQ(buttons.button(QDialogButtonBox::Yes)->text(), "はい(&Y)");
+    EXPECT_EQ(buttons.button(QDialogButtonBox::No)->text(), "いいえ(&N)");
+
+    const auto empty = std::filesystem::temp_directory_path() / "discada_no_translations";
+    std::filesystem::create_directories(empty);
+    EXPECT_FALSE(
+        installDialogTranslation(*QCoreApplication::instance(), toQString(empty.string())));
+    EXPECT_EQ(buttons.button(QDialogButtonBox::Cancel)->text(), "キャンセル");
+}
+
+// The real dialog, inspected from inside its own event loop and then cancelled.
+TEST(FileDialog, ShowsTheTypesAsWrittenAndAllFilesMatchesNamesWithoutADot) {
+    const auto folder = std::filesystem::temp_directory_path() / "discada_file_types";
+    std::filesystem::remove_all(folder);
+    std::filesystem::create_directories(folder);
+    for (const char* name : {"game.txt", "game", "game.bak"})
+        std::ofstream(folder / name) << " 1:4,3(1)\r\n";
+
+    std::string shownTypes;
+    int textRows = -1;
+    int allRows = -1;
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        const auto* types = dialog->findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
+        for (int i = 0; i < types->count(); ++i)
+            shownTypes += toUtf8(types->itemText(i)) + "|";
+        const auto* list = dialog->findChild<QListView*>(QStringLiteral("listView"));
+        const auto rows = [list] { return list->model()->rowCount(list->rootIndex()); };
+        std::ignore = QTest::qWaitFor([&] { return rows() == 1; });
+        textRows = rows();
+        dialog->selectNameFilter(dialog->nameFilters().at(1));
+        std::ignore = QTest::qWaitFor([&] { return rows() == 3; });
+        allRows = rows();
+        dialog->reject();
+    });
+    QWidget owner;
+    QtFileChooser chooser(owner);
+    const FileChoice choice = chooser.choose({.kind = FileDialogKind::Open,
+                                              .title = "開く",
+                                              .filters = kRecordFilters,
+                                              .defaultExtension = "txt",
+                                              .initialPath = folder.string()});
+
+    EXPECT_EQ(choice.outcome, FileChoiceOutcome::Cancelled);
+    EXPECT_EQ(shownTypes, "text(*.txt)|All files(*.*)|");
+    EXPECT_EQ(textRows, 1);
+    EXPECT_EQ(allRows, 3);
+}
+
+}  // namespace
+}  // namespace discada
