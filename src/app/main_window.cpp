@@ -19,6 +19,7 @@
 #include "app/window_placement.h"
 #include "game/app_info.h"
 #include "game/discada.h"
+#include "game/help_command.h"
 #include "platform/system_clock.h"
 
 namespace discada {
@@ -83,7 +84,10 @@ void MainWindow::adoptServices(const DesktopServices& services) {
     services_.messages =
         realIfNull<MessageSink, QtMessageBoxes>(services.messages, ownMessages_, owner);
     services_.files = realIfNull<FileChooser, QtFileChooser>(services.files, ownFiles_, owner);
-    services_.opener = realIfNull<DocumentOpener, QtDocumentOpener>(services.opener, ownOpener_);
+    // xdg-open can fail after the help command has returned; the box then comes from the loop.
+    auto viewerFailed = [this] { showViewerFailure(*host_); };
+    services_.opener =
+        realIfNull<DocumentOpener, QtDocumentOpener>(services.opener, ownOpener_, viewerFailed);
     services_.clock = realIfNull<Clock, SystemClock>(services.clock, ownClock_);
 }
 

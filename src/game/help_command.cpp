@@ -64,10 +64,14 @@ HelpOutcome runHelpCommand(WindowHost& window, DocumentOpener& opener,
         return HelpOutcome::NotFound;
     }
     if (!opener.open(file->string())) {
-        window.showMessage(kViewerFailedText, kErrorCaption, MessageIcon::Warning);
+        showViewerFailure(window);
         return HelpOutcome::ViewerFailed;
     }
     return HelpOutcome::Opened;
+}
+
+void showViewerFailure(WindowHost& window) {
+    window.showMessage(kViewerFailedText, kErrorCaption, MessageIcon::Warning);
 }
 
 }  // namespace discada

@@ -22,4 +22,8 @@ HelpOutcome runHelpCommand(WindowHost& window, DocumentOpener& opener,
                            const std::filesystem::path& folder,
                            const std::filesystem::path& installedFolder = {});
 
+// The warning box that tells the user no viewer could show the help file; also for a viewer that
+// reports its failure only after the help command has returned.
+void showViewerFailure(WindowHost& window);
+
 }  // namespace discada
