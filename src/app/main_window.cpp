@@ -1,6 +1,7 @@
 #include "app/main_window.h"
 
-#include <QGuiApplication>
+#include <QApplication>
+#include <QKeyEvent>
 #include <QLayout>
 #include <QListWidget>
 #include <QMenuBar>
@@ -39,6 +40,19 @@ constexpr int kButtonY = kMoveListArea.y() + kMoveListArea.height() + 10;
 constexpr std::array<const char*, 4> kButtonCaptions = {"<<", "<", ">", ">>"};
 constexpr std::array<int, 4> kButtonCommands = {command::kReplayFirst, command::kReplayBack,
                                                 command::kReplayForward, command::kReplayLast};
+
+// The list shows whole rows only, as a list box does that fits its height to its rows: its height
+// shrinks to the most rows the given height holds.
+void fitWholeRows(QListWidget& list) {
+    list.ensurePolished();
+    // Every entry is as high as this one.
+    list.addItem(QStringLiteral("60手目 白(8, 8)"));
+    const int rowHeight = list.sizeHintForRow(0);
+    list.clear();
+    const int frame = 2 * list.frameWidth();
+    const int rows = (list.height() - frame) / rowHeight;
+    list.resize(list.width(), rows * rowHeight + frame);
+}
 
 template <typename Interface, typename Real, typename... Args>
 Interface* realIfNull(Interface* given, std::unique_ptr<Interface>& own, Args&... args) {
@@ -96,7 +110,10 @@ void MainWindow::buildControls() {
     moveList_->setObjectName(QStringLiteral("moveList"));
     moveList_->setGeometry(kMoveListArea);
     moveList_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    moveList_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     moveList_->setSelectionMode(QAbstractItemView::SingleSelection);
+    moveList_->setUniformItemSizes(true);
+    fitWholeRows(*moveList_);
 
     for (std::size_t i = 0; i < replayButtons_.size(); ++i) {
         auto* button = new QPushButton(QString::fromLatin1(kButtonCaptions[i]), view_);
@@ -147,6 +164,20 @@ void MainWindow::buildAcceleratorKeys() {
         const int id = accelerator.commandId;
         connect(shortcut, &QShortcut::activated, this, [this, id] { triggerCommand(id); });
     }
+    qApp->installEventFilter(this);
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::KeyPress || !watched->isWidgetType() ||
+        static_cast<QWidget*>(watched)->window() != this) {
+        return QMainWindow::eventFilter(watched, event);
+    }
+    const QString typed = static_cast<QKeyEvent*>(event)->text();
+    if (typed != QChar(kLoadRecordAccelerator.character)) {
+        return QMainWindow::eventFilter(watched, event);
+    }
+    triggerCommand(kLoadRecordAccelerator.commandId);
+    return true;
 }
 
 void MainWindow::placeOnPrimaryScreen() {
@@ -154,7 +185,18 @@ void MainWindow::placeOnPrimaryScreen() {
     if (screen == nullptr) return;
     const WindowPosition at =
         centredWindowPosition(screen->size().width(), screen->size().height());
-    move(at.x, at.y);
+    centredCorner_ = QPoint(at.x, at.y);
+    move(*centredCorner_);
+}
+
+// A window manager frames the window only once it is shown. When the frame is first known, the
+// frame, not the area inside it, goes to the centred corner; afterwards the window stays where
+// the user puts it. Without a window manager there is no frame and the window stays put.
+void MainWindow::moveEvent(QMoveEvent* event) {
+    QMainWindow::moveEvent(event);
+    if (frameCentred_ || !centredCorner_ || frameGeometry().size() == size()) return;
+    frameCentred_ = true;
+    move(*centredCorner_);
 }
 
 void MainWindow::triggerCommand(int commandId) {

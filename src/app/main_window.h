@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <map>
 #include <memory>
+#include <optional>
 
 class QAction;
 class QListWidget;
@@ -46,6 +47,11 @@ public:
     QAction* menuItem(int commandId) const;
     const Discada& game() const { return *game_; }
 
+protected:
+    void moveEvent(QMoveEvent* event) override;
+    // Catches the typed character of the load command whatever child of the window has the focus.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void buildControls();
     void buildMenu();
@@ -60,6 +66,9 @@ private:
     QListWidget* moveList_ = nullptr;
     std::array<QPushButton*, 4> replayButtons_{};
     std::map<int, QAction*> menuItems_;
+    // Where the window's outer frame belongs, and whether the frame has been put there.
+    std::optional<QPoint> centredCorner_;
+    bool frameCentred_ = false;
 
     // The real desktop services, for the entries a caller left null.
     std::unique_ptr<MessageSink> ownMessages_;

@@ -41,8 +41,8 @@ inline constexpr auto kMenuBar = std::to_array<MenuEntry>({
     {MenuEntryKind::Item, command::kVersion, "バージョン情報"},
 });
 
-// The accelerator keys. They act whatever child has the focus, and only with exactly these
-// modifiers: Shift+X does not close the window.
+// The accelerator keys matched by key. They act whatever child has the focus, and only without
+// Shift, Ctrl or Alt: Shift+X does not close the window.
 struct AcceleratorKey {
     QKeyCombination key;
     int commandId;
@@ -53,7 +53,15 @@ inline constexpr auto kAcceleratorKeys = std::to_array<AcceleratorKey>({
     {QKeyCombination(Qt::Key_F2), command::kNewGameAsBlack},
     {QKeyCombination(Qt::Key_F10), command::kUndo},
     {QKeyCombination(Qt::Key_X), command::kClose},
-    {QKeyCombination(Qt::ControlModifier, Qt::Key_O), command::kLoadRecord},
 });
+
+// The accelerator matched by the character a key types rather than by the key: 0x0F, which
+// Ctrl+O types, with or without Shift or Alt.
+struct CharacterAccelerator {
+    char16_t character;
+    int commandId;
+};
+
+inline constexpr CharacterAccelerator kLoadRecordAccelerator{0x0F, command::kLoadRecord};
 
 }  // namespace discada

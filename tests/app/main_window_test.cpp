@@ -53,7 +53,8 @@ TEST(MainWindow, StartsFixedAndCentredWithAnEmptyListAndHiddenReplayButtons) {
     const WindowPosition at = centredWindowPosition(screen.width(), screen.height());
     EXPECT_EQ(table.window.pos(), QPoint(at.x, at.y));
 
-    EXPECT_EQ(table.moveList().geometry(), QRect(385, 120, 130, 200));
+    EXPECT_EQ(table.moveList().pos(), QPoint(385, 120));
+    EXPECT_EQ(table.moveList().width(), 130);
     EXPECT_TRUE(table.moveList().isVisible());
     EXPECT_EQ(table.moveList().count(), 0);
     const std::array<const char*, 4> captions = {"<<", "<", ">", ">>"};
@@ -63,6 +64,17 @@ TEST(MainWindow, StartsFixedAndCentredWithAnEmptyListAndHiddenReplayButtons) {
         EXPECT_EQ(button->geometry(), QRect(385 + 36 * i, 330, 20, 20));
         EXPECT_FALSE(button->isVisible());
     }
+}
+
+TEST(MainWindow, MoveListShowsWholeRowsOnly) {
+    WindowTable table;
+    QListWidget& list = table.moveList();
+    for (int i = 0; i < 30; ++i)
+        list.addItem(QStringLiteral("%1手目 黒(4, 3)").arg(i + 1, 2));
+    const int rowHeight = list.sizeHintForRow(0);
+    EXPECT_EQ(list.viewport()->height() % rowHeight, 0);
+    EXPECT_LE(list.height(), 200);
+    EXPECT_GT(list.height(), 200 - rowHeight);
 }
 
 TEST(MainWindow, MenuBarHoldsEveryItemInOrderWithLevelOneChecked) {
@@ -140,8 +152,9 @@ TEST(MainWindow, AcceleratorKeysReachTheirCommandsWhileTheMoveListHasFocus) {
     EXPECT_EQ(table.moves(), 0);
     EXPECT_EQ(table.cell(4, 3), kEmpty);
 
-    table.key(Qt::Key_O, Qt::ControlModifier);
-    EXPECT_EQ(table.files.requests.size(), 1u);
+    table.controlKey(Qt::Key_O);
+    table.controlKey(Qt::Key_O, Qt::ShiftModifier);
+    EXPECT_EQ(table.files.requests.size(), 2u);
 
     table.key(Qt::Key_F1);
     ASSERT_EQ(table.messages.shown.size(), 1u);
@@ -203,7 +216,7 @@ TEST(MainWindow, LoadedRecordStepsThroughTheReplayButtonsWithUndoGreyed) {
     const auto record = freshFolder("replay") / "game.txt";
     std::ofstream(record, std::ios::binary) << " 1:4,3(1)\r\n 2:3,3(2)\r\n 3:3,4(1)\r\n";
     table.files.answerWith(record.string());
-    table.key(Qt::Key_O, Qt::ControlModifier);
+    table.controlKey(Qt::Key_O);
 
     ASSERT_EQ(table.moves(), 3);
     EXPECT_EQ(table.moveList().count(), 3);

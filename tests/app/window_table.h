@@ -67,6 +67,13 @@ struct WindowTable {
         moveList().setFocus();
         QTest::keyClick(&moveList(), key, modifiers);
     }
+    // Ctrl with a letter, which types a control character as a keyboard does: Ctrl+O types 0x0F.
+    void controlKey(Qt::Key letter, Qt::KeyboardModifiers more = Qt::NoModifier) {
+        moveList().setFocus();
+        const QChar typed(letter - Qt::Key_A + 1);
+        QTest::sendKeyEvent(QTest::Click, &moveList(), letter, QString(typed),
+                            Qt::ControlModifier | more);
+    }
     int moves() const { return window.game().match().movesPlayed(); }
     DiscColor cell(int column, int row) const {
         return window.game().match().board().stateAt(column, row);
