@@ -11,6 +11,7 @@
 
 #include "app/board_view.h"
 #include "app/desktop_shell.h"
+#include "app/menu_check_style.h"
 #include "app/menu_table.h"
 #include "app/qt_document_opener.h"
 #include "app/qt_file_chooser.h"
@@ -127,6 +128,8 @@ void MainWindow::buildControls() {
 }
 
 void MainWindow::buildMenu() {
+    menuStyle_ = new MenuCheckStyle();
+    menuStyle_->setParent(this);
     QMenu* menu = nullptr;
     QMenu* subMenu = nullptr;
     for (const MenuEntry& entry : kMenuBar) {
@@ -134,9 +137,11 @@ void MainWindow::buildMenu() {
         switch (entry.kind) {
             case MenuEntryKind::Menu:
                 menu = menuBar()->addMenu(toQString(entry.text));
+                menu->setStyle(menuStyle_);
                 break;
             case MenuEntryKind::SubMenu:
                 subMenu = menu->addMenu(toQString(entry.text));
+                subMenu->setStyle(menuStyle_);
                 break;
             case MenuEntryKind::EndSubMenu:
                 subMenu = nullptr;

@@ -19,6 +19,7 @@ class Discada;
 class DesktopShell;
 class DocumentOpener;
 class FileChooser;
+class MenuCheckStyle;
 class MessageSink;
 class QtWindowHost;
 
@@ -66,6 +67,8 @@ private:
     QListWidget* moveList_ = nullptr;
     std::array<QPushButton*, 4> replayButtons_{};
     std::map<int, QAction*> menuItems_;
+    // The look of the menus' check marks, shared by every menu; a child of the window.
+    MenuCheckStyle* menuStyle_ = nullptr;
     // Where the window's outer frame belongs, and whether the frame has been put there.
     std::optional<QPoint> centredCorner_;
     bool frameCentred_ = false;

@@ -28,6 +28,19 @@ void describeMenu(const QMenu& menu, const QString& indent, QStringList& lines) 
     }
 }
 
+// Pixels in the square at the left end of a menu item, where its check mark goes, that differ
+// from the item's background. The item's area takes in the menu's frame: 2 pixels stay out.
+int inkInCheckColumn(const QMenu& menu, const QImage& image, QAction* item) {
+    const QRect area = menu.actionGeometry(item).adjusted(2, 2, -2, -2);
+    const QRgb background = image.pixel(area.right(), area.center().y());
+    int ink = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x < area.left() + area.height(); ++x)
+            ink += image.pixel(x, y) != background ? 1 : 0;
+    }
+    return ink;
+}
+
 std::filesystem::path freshFolder(const std::string& name) {
     const auto folder = std::filesystem::temp_directory_path() / ("discada_app_" + name);
     std::filesystem::remove_all(folder);
@@ -209,6 +222,20 @@ TEST(MainWindow, CheckMarksFollowTheControllerNotQtsOwnToggling) {
     saveAtEnd->trigger();
     EXPECT_FALSE(saveAtEnd->isChecked());
     EXPECT_FALSE(table.window.game().saveAtEnd());
+}
+
+TEST(MainWindow, OnlyACheckedMenuItemShowsAMarkAndNoItemABox) {
+    WindowTable table;
+    QAction* level1 = table.window.menuItem(command::kLevel1);
+    auto* levels = qobject_cast<QMenu*>(level1->parent());
+    ASSERT_NE(levels, nullptr);
+    levels->popup(QPoint(0, 0));
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(levels));
+    const QImage image = levels->grab().toImage();
+    levels->hide();
+    EXPECT_EQ(inkInCheckColumn(*levels, image, table.window.menuItem(command::kLevel0)), 0);
+    EXPECT_GT(inkInCheckColumn(*levels, image, level1), 0);
+    EXPECT_EQ(inkInCheckColumn(*levels, image, table.window.menuItem(command::kLevel2)), 0);
 }
 
 TEST(MainWindow, LoadedRecordStepsThroughTheReplayButtonsWithUndoGreyed) {
