@@ -8,7 +8,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     qt6-base-dev qt6-translations-l10n
     fonts-ipafont-gothic xdg-utils
-    desktop-file-utils dpkg-dev file
+    desktop-file-utils appstream lintian dpkg-dev file
     "$@"
 )
 

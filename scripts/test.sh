@@ -11,6 +11,10 @@ cmake --preset ci
 cmake --build --preset ci
 ctest --preset ci
 
+# The Debian package as lintian judges it: no error, every warning mended or explained.
+bash packaging/build_deb.sh
+lintian --fail-on error,warning build/package/discada_*.deb
+
 cmake --preset asan
 cmake --build --preset asan
 ctest --preset asan

@@ -7,10 +7,11 @@ if(NOT result EQUAL 0)
     message(FATAL_ERROR "cmake --install failed:\n${errors}")
 endif()
 
-set(expected bin/discada-cli share/doc/discada/readme.txt)
+set(expected bin/discada-cli share/doc/discada/readme.txt share/man/man6/discada-cli.6.gz)
 if(WITH_APP)
     list(APPEND expected bin/discada share/applications/discada.desktop
-         share/icons/hicolor/scalable/apps/discada.svg)
+         share/icons/hicolor/scalable/apps/discada.svg share/man/man6/discada.6.gz
+         share/metainfo/invalid.discada.Discada.metainfo.xml)
     foreach(size 16 22 24 32 48 64 128 256)
         list(APPEND expected share/icons/hicolor/${size}x${size}/apps/discada.png)
     endforeach()
