@@ -55,6 +55,13 @@ void fitWholeRows(QListWidget& list) {
     list.resize(list.width(), rows * rowHeight + frame);
 }
 
+// A key pressed in a widget of `window` that types the load command's character.
+bool typesLoadCharacter(const QWidget& window, const QObject& receiver, const QEvent& event) {
+    if (event.type() != QEvent::KeyPress || !receiver.isWidgetType()) return false;
+    if (static_cast<const QWidget&>(receiver).window() != &window) return false;
+    return static_cast<const QKeyEvent&>(event).text() == QChar(kLoadRecordAccelerator.character);
+}
+
 template <typename Interface, typename Real, typename... Args>
 Interface* realIfNull(Interface* given, std::unique_ptr<Interface>& own, Args&... args) {
     if (given != nullptr) return given;
@@ -173,12 +180,7 @@ void MainWindow::buildAcceleratorKeys() {
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() != QEvent::KeyPress || !watched->isWidgetType() ||
-        static_cast<QWidget*>(watched)->window() != this) {
-        return QMainWindow::eventFilter(watched, event);
-    }
-    const QString typed = static_cast<QKeyEvent*>(event)->text();
-    if (typed != QChar(kLoadRecordAccelerator.character)) {
+    if (!typesLoadCharacter(*this, *watched, *event)) {
         return QMainWindow::eventFilter(watched, event);
     }
     triggerCommand(kLoadRecordAccelerator.commandId);
