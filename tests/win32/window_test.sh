@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The Windows program in a real window under Xvfb and wine, driven like a person would: the
-# board's pixels, a click answered by the computer, the menu, two message boxes read back, a
-# second copy of the program beside the first, and closing with the X key.
+# board's pixels, a click answered by the computer, the menu, the help and version boxes read
+# back (help without a file, with a viewer, without a viewer), a second copy of the program
+# beside the first, and closing with the X key.
 #
 #   window_test.sh DISCADA.EXE WINDOW_PROBE.EXE WORK_FOLDER
 #
@@ -39,6 +40,9 @@ make_prefix() {
     "$wine_dir/wineserver" --wait
 }
 [ -f "$WINEPREFIX/system.reg" ] || make_prefix
+# Text files open in Notepad; a run may have taken that away.
+txt_open='HKCR\txtfile\shell\open\command'
+"$wine" reg add "$txt_open" /ve /d '"C:\windows\system32\notepad.exe" "%1"' /f >/dev/null
 
 pids=()
 cleanup() {
@@ -139,8 +143,23 @@ xdotool key Escape Escape
 
 xdotool key F1
 expect_box Error "ヘルプファイルが見つかりません。" help_box
-xdotool key alt+h Down Return
+xdotool key alt+h
+sleep 0.5
+xdotool key Down Return
 expect_box "バージョン情報" "$(printf '%s\t%s' "$title" Ver.1.2)" version_box
+
+# With a help file the viewer opens it; without a viewer for text files the failure shows.
+focus_game() { xdotool mousemove $((ox + 450)) $((oy + 100)) click 1; }
+printf 'help\r\n' >readme.txt
+focus_game
+xdotool key F1
+viewer=$(timeout 30 xdotool search --sync --name readme | head -1) || fail "help opened no viewer"
+kill "$(xdotool getwindowpid "$viewer")"
+"$wine" reg delete "$txt_open" /f >/dev/null
+focus_game
+xdotool key F1
+expect_box Error "ヘルプファイルの表示に失敗しました。" viewer_failed_box
+rm readme.txt
 
 # A second copy runs a game of its own and closes alone.
 "$wine" "$game" &
@@ -152,11 +171,13 @@ for _ in $(seq 100); do
 done
 [ "$(xdotool search --name "^$title\$" | wc -l)" -eq 2 ] || fail "the second copy shows no window"
 sleep 1
-xdotool mousemove $((ox + 450)) $((oy + 100)) click 1 key x
+focus_game
+xdotool key x
 wait "$second" || fail "the second copy ended with $?"
 kill -0 "$first" 2>/dev/null || fail "closing the second copy ended the first"
 [ "$(probe list "$title" | wc -l)" -eq 2 ] || fail "the first copy's game changed"
 
-xdotool mousemove $((ox + 450)) $((oy + 100)) click 1 key x
+focus_game
+xdotool key x
 wait "$first" || fail "the program ended with $?"
 echo "window test passed; screenshots in $shots"
