@@ -71,4 +71,9 @@ HelpOutcome runHelpCommand(WindowHost& window, DocumentOpener& opener,
     return HelpOutcome::Opened;
 }
 
+void showVersionBox(WindowHost& window) {
+    const std::string text = std::string(kAppName) + '\t' + std::string(kVersionText);
+    window.showMessage(text, kVersionCaption, MessageIcon::None);
+}
+
 }  // namespace discada

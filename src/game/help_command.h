@@ -22,4 +22,7 @@ HelpOutcome runHelpCommand(WindowHost& window, DocumentOpener& opener,
                            const std::filesystem::path& folder,
                            const std::filesystem::path& installedFolder = {});
 
+// The version box: the program's name, a tab and the version text, without an icon.
+void showVersionBox(WindowHost& window);
+
 }  // namespace discada

@@ -1,8 +1,5 @@
 #include "win32/win32_shell.h"
 
-#include <string>
-
-#include "game/app_info.h"
 #include "game/help_command.h"
 #include "platform/window_host.h"
 
@@ -13,8 +10,7 @@ void Win32Shell::showHelp() {
 }
 
 void Win32Shell::showVersion() {
-    const std::string text = std::string(kAppName) + '\t' + std::string(kVersionText);
-    host_.showMessage(text, kVersionCaption, MessageIcon::None);
+    showVersionBox(host_);
 }
 
 void Win32Shell::close() {
