@@ -20,3 +20,10 @@ cmake --build --preset asan
 ctest --preset asan
 
 bash scripts/fuzz.sh "${FUZZ_SECONDS:-45}"
+
+# The Windows programs, cross-built with mingw-w64, and their tests under wine; the window test
+# runs the program under Xvfb.
+bash scripts/build_windows.sh
+bash scripts/setup.sh wine64 fonts-wine xvfb xdotool imagemagick
+cmake --build --preset windows
+ctest --preset windows

@@ -3,6 +3,8 @@
 #include <cassert>
 #include <initializer_list>
 
+#include "platform/vector_support.h"
+
 namespace discada {
 
 // Each defined by the translation unit of its instruction set.
@@ -20,16 +22,14 @@ extern const Kernels kKernels;
 
 bool isSupported(KernelIsa isa) {
 #if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
-    const bool avx2 = __builtin_cpu_supports("avx2") && __builtin_cpu_supports("bmi") &&
-                      __builtin_cpu_supports("bmi2") && __builtin_cpu_supports("popcnt");
+    const VectorSupport support = vectorSupport();
     switch (isa) {
         case KernelIsa::Portable:
             return true;
         case KernelIsa::Avx2:
-            return avx2;
+            return support.avx2;
         case KernelIsa::Avx512:
-            return avx2 && __builtin_cpu_supports("avx512f") &&
-                   __builtin_cpu_supports("avx512vl") && __builtin_cpu_supports("avx512cd");
+            return support.avx512;
     }
     return false;
 #else

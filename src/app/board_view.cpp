@@ -4,8 +4,8 @@
 #include <QPainter>
 
 #include "app/disc_sheet.h"
-#include "app/window_placement.h"
 #include "game/discada.h"
+#include "platform/window_placement.h"
 
 namespace discada {
 

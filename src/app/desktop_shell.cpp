@@ -1,9 +1,7 @@
 #include "app/desktop_shell.h"
 
 #include <QWidget>
-#include <string>
 
-#include "game/app_info.h"
 #include "game/help_command.h"
 #include "platform/window_host.h"
 
@@ -14,8 +12,7 @@ void DesktopShell::showHelp() {
 }
 
 void DesktopShell::showVersion() {
-    const std::string text = std::string(kAppName) + '\t' + std::string(kVersionText);
-    window_.showMessage(text, kVersionCaption, MessageIcon::None);
+    showVersionBox(window_);
 }
 
 void DesktopShell::close() {

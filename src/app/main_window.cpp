@@ -18,11 +18,11 @@
 #include "app/qt_message_boxes.h"
 #include "app/qt_text.h"
 #include "app/qt_window_host.h"
-#include "app/window_placement.h"
 #include "game/app_info.h"
 #include "game/discada.h"
 #include "game/help_command.h"
 #include "platform/system_clock.h"
+#include "platform/window_placement.h"
 
 namespace discada {
 

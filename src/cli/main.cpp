@@ -9,6 +9,7 @@
 #include "cli/show_command.h"
 #include "cli/think_command.h"
 #include "game/app_info.h"
+#include "platform/system.h"
 
 namespace {
 
@@ -36,7 +37,7 @@ int usage(std::ostream& out, int exitCode) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    const std::vector<std::string> args(argv + 1, argv + argc);
+    const std::vector<std::string> args = discada::commandLineArguments(argc, argv);
     if (args.empty() || args[0] == "--help" || args[0] == "-h") return usage(std::cout, 0);
     if (args[0] == "--version" && args.size() == 1) {
         std::cout << discada::kAppName << ' ' << discada::kVersionText << '\n';

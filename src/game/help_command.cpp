@@ -9,6 +9,7 @@
 
 #include "game/app_info.h"
 #include "platform/document_opener.h"
+#include "platform/utf8_path.h"
 #include "platform/window_host.h"
 
 namespace discada {
@@ -44,7 +45,7 @@ std::optional<std::filesystem::path> findHelpFile(const std::filesystem::path& f
     std::error_code error;
     for (std::filesystem::directory_iterator it(folder, error), end; !error && it != end;
          it.increment(error)) {
-        if (isHelpFileName(it->path().filename().string())) variants.push_back(it->path());
+        if (isHelpFileName(utf8Of(it->path().filename()))) variants.push_back(it->path());
     }
     std::ranges::sort(variants);
     for (const auto& path : variants) {
@@ -63,7 +64,7 @@ HelpOutcome runHelpCommand(WindowHost& window, DocumentOpener& opener,
         window.showMessage(kNotFoundText, kErrorCaption, MessageIcon::Warning);
         return HelpOutcome::NotFound;
     }
-    if (!opener.open(file->string())) {
+    if (!opener.open(utf8Of(*file))) {
         showViewerFailure(window);
         return HelpOutcome::ViewerFailed;
     }
@@ -72,6 +73,11 @@ HelpOutcome runHelpCommand(WindowHost& window, DocumentOpener& opener,
 
 void showViewerFailure(WindowHost& window) {
     window.showMessage(kViewerFailedText, kErrorCaption, MessageIcon::Warning);
+}
+
+void showVersionBox(WindowHost& window) {
+    const std::string text = std::string(kAppName) + '\t' + std::string(kVersionText);
+    window.showMessage(text, kVersionCaption, MessageIcon::None);
 }
 
 }  // namespace discada

@@ -3,15 +3,14 @@
 #include <filesystem>
 #include <fstream>
 
+#include "platform/system.h"
+#include "platform/utf8_path.h"
+
 namespace discada {
 
 namespace {
 
 namespace fs = std::filesystem;
-
-fs::path pathOf(const std::string& utf8) {
-    return fs::path(std::u8string(utf8.begin(), utf8.end()));
-}
 
 // A link is followed, so that saving through it replaces the file it names, not the link.
 fs::path resolvedTarget(const fs::path& path) {
@@ -31,13 +30,6 @@ fs::path freeTemporaryPath(const fs::path& target) {
     }
 }
 
-// Gives the new file the permissions of the one it replaces, as an overwrite in place would.
-void keepPermissions(const fs::path& target, const fs::path& replacement) {
-    std::error_code ec;
-    const fs::file_status old = fs::status(target, ec);
-    if (!ec && fs::is_regular_file(old)) fs::permissions(replacement, old.permissions(), ec);
-}
-
 ReplaceResult failure(const fs::path& temporary, std::string error) {
     std::error_code ec;
     fs::remove(temporary, ec);
@@ -52,11 +44,10 @@ bool writeAllBytes(std::ostream& file, std::string_view bytes) {
 }
 
 ReplaceResult replaceFile(const std::string& path, std::string_view bytes, const WriteStep& write) {
-    std::error_code ec;
-    const fs::path target = resolvedTarget(pathOf(path));
-    const fs::file_status existing = fs::status(target, ec);
+    const fs::path target = resolvedTarget(pathFromUtf8(path));
     // Only an ordinary file is replaced: renaming over a folder, a device or a pipe is refused.
-    if (fs::exists(existing) && !fs::is_regular_file(existing)) {
+    const FileKind existing = fileKindOf(target);
+    if (existing != FileKind::None && existing != FileKind::Ordinary) {
         return {false, path + ": not an ordinary file"};
     }
     const fs::path temporary = freeTemporaryPath(target);
@@ -66,9 +57,8 @@ ReplaceResult replaceFile(const std::string& path, std::string_view bytes, const
     file.flush();
     file.close();
     if (!written || file.fail()) return failure(temporary, path + ": write error");
-    keepPermissions(target, temporary);
-    fs::rename(temporary, target, ec);
-    if (ec) return failure(temporary, path + ": " + ec.message());
+    const std::string moveError = moveIntoPlace(temporary, target);
+    if (!moveError.empty()) return failure(temporary, path + ": " + moveError);
     return {true, {}};
 }
 

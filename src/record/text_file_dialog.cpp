@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "platform/utf8_path.h"
 #include "record/text_file_io.h"
 
 namespace discada {
@@ -12,11 +13,7 @@ constexpr std::string_view kSaveDialogError = "GetSaveFileError";
 constexpr std::string_view kOpenDialogError = "GetOpenFileError";
 
 std::string fileNameOf(const std::string& utf8Path) {
-    const std::u8string name =
-        std::filesystem::path(std::u8string(utf8Path.begin(), utf8Path.end()))
-            .filename()
-            .u8string();
-    return {name.begin(), name.end()};
+    return utf8Of(pathFromUtf8(utf8Path).filename());
 }
 
 }  // namespace

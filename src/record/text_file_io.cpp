@@ -5,27 +5,21 @@
 #include <filesystem>
 #include <fstream>
 
+#include "platform/system.h"
+#include "platform/utf8_path.h"
+
 namespace discada {
-
-namespace {
-
-std::filesystem::path pathOf(const std::string& utf8) {
-    return std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));
-}
-
-}  // namespace
 
 FileReadResult readFilePrefix(const std::string& path, std::size_t limit) {
     FileReadResult result;
-    const std::filesystem::path file = pathOf(path);
-    std::error_code ec;
-    const std::filesystem::file_status status = std::filesystem::status(file, ec);
-    if (std::filesystem::is_directory(status)) {
+    const std::filesystem::path file = pathFromUtf8(path);
+    const FileKind kind = fileKindOf(file);
+    if (kind == FileKind::Folder) {
         result.error = path + ": is a folder";
         return result;
     }
     // A pipe or a device could keep the read waiting for ever: only ordinary files are read.
-    if (std::filesystem::exists(status) && !std::filesystem::is_regular_file(status)) {
+    if (kind == FileKind::Other) {
         result.error = path + ": not an ordinary file";
         return result;
     }

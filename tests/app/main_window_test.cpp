@@ -6,8 +6,8 @@
 #include <filesystem>
 #include <fstream>
 
-#include "app/window_placement.h"
 #include "game/commands.h"
+#include "platform/window_placement.h"
 #include "window_table.h"
 
 namespace discada {

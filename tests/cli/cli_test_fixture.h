@@ -7,6 +7,8 @@
 #include <sstream>
 #include <string>
 
+#include "platform/utf8_path.h"
+
 namespace discada {
 
 // A command-line test: a fresh folder for the record files it writes, removed afterwards, and
@@ -16,7 +18,7 @@ protected:
     std::string write(const std::string& name, const std::string& bytes) {
         const std::filesystem::path path = dir_ / name;
         std::ofstream(path, std::ios::binary) << bytes;
-        return path.string();
+        return utf8Of(path);
     }
     void clearOutput() {
         out_.str("");

@@ -8,7 +8,7 @@ namespace {
 
 class ShowCommand : public CliTest {
 protected:
-    int run(const std::filesystem::path& path) { return runShow(path.string(), out_, err_); }
+    int run(const std::string& path) { return runShow(path, out_, err_); }
 };
 
 TEST_F(ShowCommand, PrintsThePositionAndSummaryOfARecord) {
@@ -33,9 +33,9 @@ TEST_F(ShowCommand, ReportsARecordWithoutUsablePlacement) {
 }
 
 TEST_F(ShowCommand, ReportsAFileThatCannotBeRead) {
-    EXPECT_EQ(run(dir_ / "missing.txt"), 1);
+    EXPECT_EQ(run(utf8Of(dir_ / "missing.txt")), 1);
     EXPECT_NE(err_.str().find("missing.txt"), std::string::npos);
-    EXPECT_EQ(run(dir_), 1);
+    EXPECT_EQ(run(utf8Of(dir_)), 1);
     EXPECT_NE(err_.str().find("folder"), std::string::npos);
 }
 

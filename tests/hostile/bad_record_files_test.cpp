@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
+#ifdef _WIN32
+#include <windows.h>
+#else
 #include <sys/stat.h>
+#endif
 
 #include <random>
 #include <string>
@@ -147,18 +151,54 @@ TEST(BadRecordFiles, LineEndsAndMarksDoNotChangeWhereARecordLeads) {
     EXPECT_EQ(positions.front().substr(positions.front().size() - full.size()), full);
 }
 
+#ifdef _WIN32
+// A pipe whose server never writes, the console (it would wait for typing) and the null device.
+class UnreadablePaths {
+public:
+    explicit UnreadablePaths(const ScratchFolder&)
+        : pipe_(::CreateNamedPipeW(LR"(\\.\pipe\discada-hostile)", PIPE_ACCESS_OUTBOUND,
+                                   PIPE_TYPE_BYTE, 1, 0, 0, 0, nullptr)) {
+        EXPECT_NE(pipe_, INVALID_HANDLE_VALUE);
+    }
+    ~UnreadablePaths() { ::CloseHandle(pipe_); }
+    UnreadablePaths(const UnreadablePaths&) = delete;
+    UnreadablePaths& operator=(const UnreadablePaths&) = delete;
+
+    std::vector<std::string> paths() const { return {R"(\\.\pipe\discada-hostile)", "CON", "NUL"}; }
+
+private:
+    HANDLE pipe_;
+};
+#else
+// A pipe with no writer, a device, a broken link.
+class UnreadablePaths {
+public:
+    explicit UnreadablePaths(const ScratchFolder& folder) : folder_(folder) {
+        EXPECT_EQ(::mkfifo(folder.path("pipe.txt").c_str(), 0600), 0);
+        std::filesystem::create_symlink(folder.path("nowhere.txt"), folder.path("dangling.txt"));
+    }
+
+    std::vector<std::string> paths() const {
+        return {folder_.path("pipe.txt"), "/dev/zero", folder_.path("dangling.txt")};
+    }
+
+private:
+    const ScratchFolder& folder_;
+};
+#endif
+
 TEST(BadRecordFiles, WhatIsNoReadableFileIsNotReadAndSaysNothing) {
     ScratchFolder folder;
     const std::string record = folder.path("record.txt");
     std::filesystem::create_directories(folder.path("a folder.txt"));
     writeBytes(folder.path("a folder.txt/inside.txt"), kThree);
-    ASSERT_EQ(::mkfifo(folder.path("pipe.txt").c_str(), 0600), 0);
-    std::filesystem::create_symlink(folder.path("nowhere.txt"), folder.path("dangling.txt"));
+    const UnreadablePaths unreadable(folder);
 
-    // Each would hang or fail if read: a folder, a pipe with no writer, a device, a broken link.
-    for (const std::string& path :
-         {folder.path("a folder.txt"), folder.path("pipe.txt"), std::string("/dev/zero"),
-          folder.path("dangling.txt"), folder.path("absent.txt")}) {
+    // Each would hang or fail if read.
+    std::vector<std::string> paths = unreadable.paths();
+    paths.push_back(folder.path("a folder.txt"));
+    paths.push_back(folder.path("absent.txt"));
+    for (const std::string& path : paths) {
         GameTable t;
         startGame(t);
         expectOutcome(t, path, Outcome::NotRead, 0, path);

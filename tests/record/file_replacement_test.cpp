@@ -5,6 +5,7 @@
 #include <iterator>
 #include <string>
 
+#include "platform/utf8_path.h"
 #include "record/file_replacement.h"
 
 namespace discada {
@@ -12,17 +13,58 @@ namespace {
 
 namespace fs = std::filesystem;
 
+#ifdef _WIN32
+// A device name opens the device in every folder.
+constexpr const char* kNullDevice = "NUL";
+#else
+constexpr const char* kNullDevice = "/dev/null";
+#endif
+
 std::string contents(const fs::path& path) {
     std::ifstream in(path, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), {}};
 }
 
-TEST(ReplaceFile, ReplacesOnlyOrdinaryFilesKeepingModeLinksAndOtherFiles) {
-    const fs::path dir = fs::temp_directory_path() / "discada-replace-file";
+fs::path freshFolder(const std::string& name) {
+    const fs::path dir = fs::temp_directory_path() / name;
     fs::remove_all(dir);
     fs::create_directories(dir / "folder");
+    return dir;
+}
+
+TEST(ReplaceFile, ReplacesOnlyOrdinaryFilesAndNoOtherFile) {
+    const fs::path dir = freshFolder("discada-replace-file");
     std::ofstream(dir / "real.txt") << "a much longer earlier record";
     std::ofstream(dir / "real.txt.saving0") << "someone else's";
+    // A Japanese name beside a Latin one: the path reaches the system intact.
+    const fs::path japanese = dir / pathFromUtf8("棋譜.txt");
+
+    EXPECT_TRUE(replaceFile(utf8Of(dir / "real.txt"), "new").ok);
+    EXPECT_TRUE(replaceFile(utf8Of(japanese), "new").ok);
+    EXPECT_EQ(contents(dir / "real.txt"), "new");
+    EXPECT_EQ(contents(japanese), "new");
+    EXPECT_EQ(contents(dir / "real.txt.saving0"), "someone else's");
+
+    const ReplaceResult halfWay =
+        replaceFile(utf8Of(dir / "real.txt"), "0123456789", [](std::ostream& file, auto bytes) {
+            file.write(bytes.data(), 5);
+            return false;
+        });
+    EXPECT_FALSE(halfWay.ok);
+    EXPECT_FALSE(halfWay.error.empty());
+    EXPECT_EQ(contents(dir / "real.txt"), "new");
+    EXPECT_FALSE(replaceFile(utf8Of(dir / "folder"), "x").ok);
+    EXPECT_FALSE(replaceFile(utf8Of(dir / "none/x.txt"), "x").ok);
+    EXPECT_FALSE(replaceFile(kNullDevice, "x").ok);  // refused before anything is created
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir), {}), 4);
+    fs::remove_all(dir);
+}
+
+#ifndef _WIN32
+// Links and permission bits are this system's own; Windows keeps neither in the same way.
+TEST(ReplaceFile, KeepsTheModeAndSavesThroughALink) {
+    const fs::path dir = freshFolder("discada-replace-link");
+    std::ofstream(dir / "real.txt") << "earlier";
     fs::permissions(dir / "real.txt", fs::perms::owner_read | fs::perms::owner_write);
     fs::create_symlink(dir / "real.txt", dir / "link.txt");
 
@@ -31,22 +73,9 @@ TEST(ReplaceFile, ReplacesOnlyOrdinaryFilesKeepingModeLinksAndOtherFiles) {
     EXPECT_TRUE(fs::is_symlink(dir / "link.txt"));
     EXPECT_EQ(fs::status(dir / "real.txt").permissions() & fs::perms::all,
               fs::perms::owner_read | fs::perms::owner_write);
-    EXPECT_EQ(contents(dir / "real.txt.saving0"), "someone else's");
-
-    const ReplaceResult halfWay =
-        replaceFile((dir / "real.txt").string(), "0123456789", [](std::ostream& file, auto bytes) {
-            file.write(bytes.data(), 5);
-            return false;
-        });
-    EXPECT_FALSE(halfWay.ok);
-    EXPECT_FALSE(halfWay.error.empty());
-    EXPECT_EQ(contents(dir / "real.txt"), "new");
-    EXPECT_FALSE(replaceFile((dir / "folder").string(), "x").ok);
-    EXPECT_FALSE(replaceFile((dir / "none/x.txt").string(), "x").ok);
-    EXPECT_FALSE(replaceFile("/dev/null", "x").ok);  // refused before anything is created
-    EXPECT_EQ(std::distance(fs::directory_iterator(dir), {}), 4);
     fs::remove_all(dir);
 }
+#endif
 
 }  // namespace
 }  // namespace discada

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <windows.h>
+
+#include <filesystem>
+#include <memory>
+
+#include "win32/win32_clock.h"
+
+namespace discada {
+
+class GdiSurface;
+
+// The main window's procedure and what it works with: the game with its adapters, created by the
+// first message the window receives, whatever its kind, and the back buffer and the disc sheet,
+// which live from the creation message to the destruction message. One per process; the window
+// keeps no game state of its own.
+class GameWindow {
+public:
+    explicit GameWindow(std::filesystem::path programFolder);
+    ~GameWindow();
+    GameWindow(const GameWindow&) = delete;
+    GameWindow& operator=(const GameWindow&) = delete;
+
+    // The window class's procedure: hands every message to the process's GameWindow.
+    static LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+    // The move list and the four hidden replay buttons, children of `window`.
+    void createControls(HWND window, HINSTANCE instance);
+
+private:
+    struct Session;
+
+    LRESULT handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    void ensureSession(HWND window);
+    void onCreate(HWND window);
+    void onPaint(HWND window);
+    void onDestroy();
+
+    static GameWindow* instance_;
+
+    std::filesystem::path programFolder_;
+    Win32Clock clock_;
+    std::unique_ptr<Session> session_;
+    std::unique_ptr<GdiSurface> backBuffer_;
+    std::unique_ptr<GdiSurface> sprites_;
+    HFONT listFont_ = nullptr;
+};
+
+}  // namespace discada

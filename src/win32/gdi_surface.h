@@ -1,0 +1,37 @@
+#pragma once
+
+#include <windows.h>
+
+#include "platform/surface.h"
+
+namespace discada {
+
+// A Surface on a memory device context that keeps its pixels between paints: the window's back
+// buffer, or the disc sheet the board copies its tiles from. The surface owns the context and
+// the bitmap selected into it.
+class GdiSurface final : public Surface {
+public:
+    // A back buffer of width × height compatible with `screen`, filled with white.
+    GdiSurface(HDC screen, int width, int height);
+    // A surface holding `bitmap`, which it takes over.
+    GdiSurface(HDC screen, HBITMAP bitmap);
+    ~GdiSurface() override;
+    GdiSurface(const GdiSurface&) = delete;
+    GdiSurface& operator=(const GdiSurface&) = delete;
+
+    HDC dc() const { return dc_; }
+
+    void fillRect(const Rect& area, Colour colour) override;
+    void copyTransparent(const Surface& sprites, const Rect& source, int x, int y,
+                         Colour transparent) override;
+    // Clears the area to white first, so nothing of a longer earlier text stays.
+    void drawText(const Rect& area, std::string_view text) override;
+
+private:
+    HDC dc_;
+    HBITMAP bitmap_;
+    HGDIOBJ originalBitmap_;
+    HFONT font_ = nullptr;
+};
+
+}  // namespace discada

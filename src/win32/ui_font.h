@@ -1,0 +1,13 @@
+#pragma once
+
+#include <windows.h>
+
+namespace discada {
+
+// The font of the status panel and the move list: the face of the system's message boxes, which
+// Windows links to a font with Japanese glyphs on every code page (the stock system font has
+// none outside Japan). `lineHeight` is in pixels; 0 keeps the system's size. The caller deletes
+// it.
+HFONT createUiFont(LONG lineHeight);
+
+}  // namespace discada

@@ -1,0 +1,89 @@
+#include "win32/win32_window_host.h"
+
+#include <array>
+
+#include "win32/wide_text.h"
+
+namespace discada {
+
+namespace {
+
+constexpr std::array<const wchar_t*, 4> kReplayCaptions = {L"<<", L"<", L">", L">>"};
+
+UINT iconStyle(MessageIcon icon) {
+    switch (icon) {
+        case MessageIcon::Information:
+            return MB_ICONINFORMATION;
+        case MessageIcon::Warning:
+            return MB_ICONWARNING;
+        case MessageIcon::None:
+            break;
+    }
+    return 0;
+}
+
+}  // namespace
+
+void Win32WindowHost::showMessage(std::string_view text, std::string_view caption,
+                                  MessageIcon icon) {
+    ::MessageBoxW(window_, widen(text).c_str(), widen(caption).c_str(), MB_OK | iconStyle(icon));
+}
+
+LRESULT Win32WindowHost::toMoveList(UINT message, WPARAM wParam, LPARAM lParam) const {
+    const HWND list = ::FindWindowExW(window_, nullptr, L"LISTBOX", nullptr);
+    return list != nullptr ? ::SendMessageW(list, message, wParam, lParam) : 0;
+}
+
+void Win32WindowHost::listReset() {
+    toMoveList(LB_RESETCONTENT, 0, 0);
+}
+
+void Win32WindowHost::listInsertTop(std::string_view text) {
+    const std::wstring entry = widen(text);
+    toMoveList(LB_INSERTSTRING, 0, reinterpret_cast<LPARAM>(entry.c_str()));
+}
+
+void Win32WindowHost::listDeleteTop() {
+    toMoveList(LB_DELETESTRING, 0, 0);
+}
+
+int Win32WindowHost::listCount() const {
+    return static_cast<int>(toMoveList(LB_GETCOUNT, 0, 0));
+}
+
+void Win32WindowHost::listSelect(int index) {
+    // -1 clears the selection; any other index is also scrolled into view.
+    toMoveList(LB_SETCURSEL, static_cast<WPARAM>(index), 0);
+}
+
+void Win32WindowHost::showReplayButtons(bool shown) {
+    for (const wchar_t* caption : kReplayCaptions) {
+        if (const HWND button = ::FindWindowExW(window_, nullptr, L"BUTTON", caption))
+            ::ShowWindow(button, shown ? SW_SHOW : SW_HIDE);
+    }
+}
+
+MenuItemState Win32WindowHost::menuState(int commandId) const {
+    const UINT state =
+        ::GetMenuState(::GetMenu(window_), static_cast<UINT>(commandId), MF_BYCOMMAND);
+    // No such item: nothing set.
+    if (state == static_cast<UINT>(-1)) return {};
+    return {.checked = (state & MF_CHECKED) != 0, .greyed = (state & MF_GRAYED) != 0};
+}
+
+void Win32WindowHost::setMenuState(int commandId, MenuItemState state) {
+    const HMENU menu = ::GetMenu(window_);
+    const UINT item = static_cast<UINT>(commandId);
+    ::CheckMenuItem(menu, item, MF_BYCOMMAND | (state.checked ? MF_CHECKED : MF_UNCHECKED));
+    ::EnableMenuItem(menu, item, MF_BYCOMMAND | (state.greyed ? MF_GRAYED : MF_ENABLED));
+}
+
+void Win32WindowHost::requestRepaint() {
+    ::InvalidateRect(window_, nullptr, FALSE);
+}
+
+void Win32WindowHost::paintNow() {
+    ::UpdateWindow(window_);
+}
+
+}  // namespace discada

@@ -1,0 +1,85 @@
+// Reads what the game's windows show, for the window test: run under the same wine as the game,
+// it finds the windows by class and title as any other program could.
+//
+//   window_probe origin TITLE     the screen position of the main window's client area: "X Y"
+//   window_probe list TITLE       the lines of the main window's move list, top first
+//   window_probe box CAPTION      waits for a message box, prints its texts and presses its OK
+#include <windows.h>
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "win32/wide_text.h"
+
+namespace {
+
+constexpr int kBoxWaitSteps = 100;
+constexpr DWORD kBoxWaitStepMs = 100;
+
+void print(const std::wstring& text) {
+    const std::string utf8 = discada::narrow(text) + "\n";
+    std::fwrite(utf8.data(), 1, utf8.size(), stdout);
+}
+
+HWND mainWindow(const wchar_t* title) {
+    return ::FindWindowW(L"Default Class Name", title);
+}
+
+int printOrigin(HWND window) {
+    POINT origin{0, 0};
+    if (window == nullptr || ::ClientToScreen(window, &origin) == 0) return 1;
+    std::printf("%ld %ld\n", origin.x, origin.y);
+    return 0;
+}
+
+int printList(HWND window) {
+    const HWND list = ::FindWindowExW(window, nullptr, L"LISTBOX", nullptr);
+    if (list == nullptr) return 1;
+    const auto count = ::SendMessageW(list, LB_GETCOUNT, 0, 0);
+    for (WPARAM i = 0; i < static_cast<WPARAM>(count); ++i) {
+        std::wstring line(static_cast<std::size_t>(::SendMessageW(list, LB_GETTEXTLEN, i, 0)),
+                          L'\0');
+        ::SendMessageW(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(line.data()));
+        print(line);
+    }
+    return 0;
+}
+
+BOOL CALLBACK printStaticText(HWND child, LPARAM) {
+    wchar_t className[16] = {};
+    ::GetClassNameW(child, className, 16);
+    const int length = ::GetWindowTextLengthW(child);
+    if (::lstrcmpiW(className, L"Static") == 0 && length > 0) {
+        std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+        text.resize(static_cast<std::size_t>(::GetWindowTextW(child, text.data(), length + 1)));
+        print(text);
+    }
+    return TRUE;
+}
+
+int readAndCloseBox(const wchar_t* caption) {
+    HWND box = nullptr;
+    for (int step = 0; step < kBoxWaitSteps && box == nullptr; ++step) {
+        box = ::FindWindowW(L"#32770", caption);
+        if (box == nullptr) ::Sleep(kBoxWaitStepMs);
+    }
+    if (box == nullptr) return 1;
+    ::EnumChildWindows(box, printStaticText, 0);
+    ::PostMessageW(box, WM_COMMAND, IDOK, 0);
+    return 0;
+}
+
+}  // namespace
+
+int main() {
+    int count = 0;
+    LPWSTR* args = ::CommandLineToArgvW(::GetCommandLineW(), &count);
+    if (args == nullptr || count != 3) return 2;
+    const std::wstring command = args[1];
+    const wchar_t* name = args[2];
+    if (command == L"origin") return printOrigin(mainWindow(name));
+    if (command == L"list") return printList(mainWindow(name));
+    if (command == L"box") return readAndCloseBox(name);
+    return 2;
+}

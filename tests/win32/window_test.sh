@@ -1,0 +1,183 @@
+#!/usr/bin/env bash
+# The Windows program in a real window under Xvfb and wine, driven like a person would: the
+# board's pixels, a click answered by the computer, the menu, the help and version boxes read
+# back (help without a file, with a viewer, without a viewer), a second copy of the program
+# beside the first, and closing with the X key.
+#
+#   window_test.sh DISCADA.EXE WINDOW_PROBE.EXE WORK_FOLDER
+#
+# The wine prefix lives in WORK_FOLDER and is made once; the screenshots land in
+# WORK_FOLDER/screenshots.
+set -euo pipefail
+
+game=$(realpath "$1")
+probe=$(realpath "$2")
+work=$(realpath -m "$3")
+wine_dir=/usr/lib/wine
+wine=$wine_dir/wine64
+title=DiscadaGame
+mkdir -p "$work/screenshots" "$work/play"
+shots=$work/screenshots
+
+export WINEDEBUG=-all WINEDLLOVERRIDES=winemenubuilder.exe=d WINEPREFIX=$work/wine
+
+fail() {
+    echo "FAILED: $*" >&2
+    exit 1
+}
+trap 'fail "line $LINENO: $BASH_COMMAND"' ERR
+
+# Japanese glyphs come from IPA Gothic, linked behind the fonts wine draws its windows with; wine
+# draws the window frames itself, since no window manager runs.
+make_prefix() {
+    "$wine" wineboot --init >/dev/null 2>&1
+    cp /usr/share/fonts/opentype/ipafont-gothic/ipag.ttf "$WINEPREFIX/drive_c/windows/Fonts/"
+    local link='HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink'
+    for face in Tahoma "Microsoft Sans Serif" "MS Shell Dlg" "MS Shell Dlg 2"; do
+        "$wine" reg add "$link" /v "$face" /t REG_MULTI_SZ /d 'ipag.ttf,IPAGothic' /f >/dev/null
+    done
+    "$wine" reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /t REG_SZ /d N /f >/dev/null
+    "$wine_dir/wineserver" --wait
+}
+[ -f "$WINEPREFIX/system.reg" ] || make_prefix
+# Text files open in Notepad; a run may have taken that away.
+txt_open='HKCR\txtfile\shell\open\command'
+"$wine" reg add "$txt_open" /ve /d '"C:\windows\system32\notepad.exe" "%1"' /f >/dev/null
+
+pids=()
+cleanup() {
+    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+    "$wine_dir/wineserver" --kill 2>/dev/null || true
+}
+trap cleanup EXIT
+
+rm -f "$work/display"
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
+pids+=($!)
+for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
+export DISPLAY=:$(head -1 "$work/display")
+
+probe() { "$wine" "$probe" "$@" | tr -d '\r'; }
+shot() { import -window root "$shots/$1.png"; }
+# The colour of client pixel (x, y) in a screenshot, as "R,G,B".
+pixel() {
+    convert "$shots/$1.png" -format "%[fx:int(255*p{$((ox + $2)),$((oy + $3))}.r)],%[fx:int(255*p{$((ox + $2)),$((oy + $3))}.g)],%[fx:int(255*p{$((ox + $2)),$((oy + $3))}.b)]" info:
+}
+expect_pixel() {
+    local got
+    got=$(pixel "$1" "$2" "$3")
+    [ "$got" = "$4" ] || fail "$5: pixel ($2, $3) is $got, not $4"
+}
+# Client pixel (x, y) is light (every channel at least 200) or dark (none above 100).
+expect_shade() {
+    local got r g b
+    got=$(pixel "$1" "$2" "$3")
+    IFS=, read -r r g b <<<"$got"
+    if [ "$4" = light ]; then
+        [ "$r" -ge 200 ] && [ "$g" -ge 200 ] && [ "$b" -ge 200 ] || fail "$5: ($2, $3) is $got"
+    else
+        [ "$r" -le 100 ] && [ "$g" -le 100 ] && [ "$b" -le 100 ] || fail "$5: ($2, $3) is $got"
+    fi
+}
+wait_for_window() {
+    timeout 60 xdotool search --sync --name "^$1\$" >/dev/null || fail "no window titled $1"
+}
+# Reads the message box with this caption, checks its text and presses OK.
+expect_box() {
+    wait_for_window "$1"
+    sleep 0.5
+    shot "$3"
+    local text
+    text=$(probe box "$1")
+    [ "$text" = "$2" ] || fail "the box \"$1\" says \"$text\", not \"$2\""
+}
+# Polls until the move list's top line holds the text, for at most ten seconds.
+wait_for_top_entry() {
+    for _ in $(seq 100); do
+        probe list "$title" | head -1 | grep -qF "$1" && return 0
+        sleep 0.1
+    done
+    fail "the move list never showed $1: $(probe list "$title" | tr '\n' '|')"
+}
+
+# Started from a folder without a help file.
+cd "$work/play"
+"$wine" "$game" &
+first=$!
+pids+=("$first")
+wait_for_window "$title"
+sleep 1
+read -r ox oy <<<"$(probe origin "$title")"
+
+shot start
+background=238,130,238
+expect_pixel start 10 10 $background "margin"
+expect_pixel start 30 30 $background "an empty cell"
+expect_pixel start 16 100 0,0,0 "frame"
+expect_pixel start 57 30 0,0,0 "first vertical line"
+expect_pixel start 30 100 0,0,0 "second horizontal line"
+expect_shade start 163 163 light "white disc on (4, 4)"
+expect_shade start 205 205 light "white disc on (5, 5)"
+expect_shade start 205 163 dark "black disc on (5, 4)"
+expect_shade start 163 205 dark "black disc on (4, 5)"
+# The tiles' corners are red in the sheet and must show the board.
+expect_pixel start 143 143 $background "corner of the disc tile on (4, 4)"
+expect_pixel start 224 224 $background "corner of the disc tile on (5, 5)"
+label_ink=$(convert "$shots/start.png" -crop "130x18+$((ox + 383))+$((oy + 20))" -colorspace Gray \
+    -threshold 50% -format "%[fx:int(w*h*(1-mean))]" info:)
+[ "$label_ink" -ge 150 ] || fail "the panel's label has only $label_ink dark pixels"
+
+# Black opens at (4, 3); the computer answers at (3, 5).
+xdotool mousemove $((ox + 163)) $((oy + 121)) click 1
+wait_for_top_entry "白(3, 5)"
+[ "$(probe list "$title" | tail -1)" = " 1手目 黒(4, 3)" ] || fail "first entry: $(probe list "$title")"
+sleep 0.5
+shot answered
+expect_shade answered 163 121 dark "black disc on (4, 3)"
+expect_shade answered 121 205 light "white disc on (3, 5)"
+
+xdotool key alt+g
+sleep 1
+shot menu
+xdotool key Escape Escape
+
+xdotool key F1
+expect_box Error "ヘルプファイルが見つかりません。" help_box
+xdotool key alt+h
+sleep 0.5
+xdotool key Down Return
+expect_box "バージョン情報" "$(printf '%s\t%s' "$title" Ver.1.2)" version_box
+
+# With a help file the viewer opens it; without a viewer for text files the failure shows.
+focus_game() { xdotool mousemove $((ox + 450)) $((oy + 100)) click 1; }
+printf 'help\r\n' >readme.txt
+focus_game
+xdotool key F1
+viewer=$(timeout 30 xdotool search --sync --name readme | head -1) || fail "help opened no viewer"
+kill "$(xdotool getwindowpid "$viewer")"
+"$wine" reg delete "$txt_open" /f >/dev/null
+focus_game
+xdotool key F1
+expect_box Error "ヘルプファイルの表示に失敗しました。" viewer_failed_box
+rm readme.txt
+
+# A second copy runs a game of its own and closes alone.
+"$wine" "$game" &
+second=$!
+pids+=("$second")
+for _ in $(seq 100); do
+    [ "$(xdotool search --name "^$title\$" | wc -l)" -eq 2 ] && break
+    sleep 0.1
+done
+[ "$(xdotool search --name "^$title\$" | wc -l)" -eq 2 ] || fail "the second copy shows no window"
+sleep 1
+focus_game
+xdotool key x
+wait "$second" || fail "the second copy ended with $?"
+kill -0 "$first" 2>/dev/null || fail "closing the second copy ended the first"
+[ "$(probe list "$title" | wc -l)" -eq 2 ] || fail "the first copy's game changed"
+
+focus_game
+xdotool key x
+wait "$first" || fail "the program ended with $?"
+echo "window test passed; screenshots in $shots"
