@@ -73,8 +73,10 @@ std::int32_t DscCpu::search(std::int32_t depth, CellPos& slot, std::int32_t alph
         lastNodes_ = tree.nodes();
         return lastValue_;
     }
+    const Kernels& kernels = kernelsFor(bestKernelIsa());
     const FastSearchResult result =
-        kernelsFor(bestKernelIsa()).search(*this, computer, depth, alpha, beta);
+        (searchModel_ == SearchModel::Fast ? kernels.search : kernels.prunedSearch)(
+            *this, computer, depth, alpha, beta);
     lastValue_ = result.value;
     lastNodes_ = result.nodes;
     // A search that ends at its root leaves the caller's slot untouched.

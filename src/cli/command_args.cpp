@@ -12,6 +12,7 @@ std::optional<std::int32_t> parseInteger(std::string_view text) {
 }
 
 std::optional<SearchModel> parseSearchModel(std::string_view text) {
+    if (text == "pruned") return SearchModel::Pruned;
     if (text == "fast") return SearchModel::Fast;
     if (text == "literal") return SearchModel::Literal;
     return {};

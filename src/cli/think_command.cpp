@@ -25,7 +25,7 @@ constexpr int kBadArguments = 64;
 struct ThinkOptions {
     std::int32_t level = 1;
     std::optional<std::int32_t> depth;
-    SearchModel model = SearchModel::Fast;
+    SearchModel model = SearchModel::Pruned;
     bool stats = false;
     bool pad = false;
     std::string path;
