@@ -42,6 +42,8 @@ public:
 private:
     // Every value lies well inside this.
     static constexpr std::int32_t kInfinity = kSearchInfinity;
+    // Nodes nearer the leaves cost less to search again than to keep.
+    static constexpr std::int32_t kLeastStoredDepth = 3;
 
     enum class Kind : std::uint8_t {
         // Its value is weight -/+ F of the position it leads to, or a leaf score.
@@ -77,8 +79,12 @@ private:
                          Move* choice = nullptr);
     std::int32_t searchE(std::int32_t depth, std::int32_t bound, std::int32_t lo, std::int32_t hi,
                          Move* choice = nullptr);
-    // The root of a game's first placement searched for the colour not to move: it compares each
-    // value with the best so far as a cut-off bound, so it needs every value exactly.
+    // E of a node whose placements all lead to leaves: the first value beyond `bound`, else the
+    // best; fail-soft below hi.
+    std::int32_t leafRow(std::int32_t bound, std::int32_t hi);
+    // The root of a game's first placement searched for the colour not to move. With no placement
+    // before it, it takes the best value so far for its caller's bound and cuts off at the first
+    // value below it, so it needs every value exactly.
     std::int32_t rootLiteral(std::int32_t depth, Move& choice);
 
     // Makes child k known against a: exact inside (a, hi), or bounded by a or by hi.
@@ -277,7 +283,8 @@ inline void PrunedSearch::orderForF(const Node& node, Move hint,
             key[k] = -1;
         } else if (node.depth > 2) {
             const BitPosition::Undo undo = position_.make(m);
-            key[k] = position_.sideToMove() == side ? 0 : bitboard::count(position_.allLegal());
+            key[k] = (position_.sideToMove() == side ? 0 : bitboard::count(position_.allLegal())) -
+                     weight(m) / 5;
             position_.unmake(m, undo);
         }
         order[k] = static_cast<std::int8_t>(k);
@@ -302,14 +309,29 @@ inline std::int32_t PrunedSearch::settled(const Node& node, std::int32_t lo) {
 }
 
 inline std::int32_t PrunedSearch::settle(Node& node, std::int32_t lo) {
+    std::int32_t best = lo;
+    for (std::int32_t k = 0; k < node.count; ++k)
+        best = std::max<std::int32_t>(best, node.children[k].lb);
     for (std::int32_t k = 0; k < node.count; ++k) {
-        std::int32_t best = lo;
-        for (std::int32_t j = 0; j < node.count; ++j)
-            best = std::max<std::int32_t>(best, node.children[j].lb);
         refine(node, k, best);
-        if (node.children[k].lb >= node.hi) return node.children[k].lb;
+        // Settling a corner may have tightened its predecessors as well.
+        for (std::int32_t j = 0; j <= k; ++j)
+            best = std::max<std::int32_t>(best, node.children[j].lb);
+        if (best >= node.hi) return best;
     }
     return settled(node, lo);
+}
+
+inline std::int32_t PrunedSearch::leafRow(std::int32_t bound, std::int32_t hi) {
+    const DiscColor side = position_.sideToMove();
+    std::int32_t best = -kInfinity;
+    for (const Move m : position_.legalMoves()) {
+        ++nodes_;
+        const std::int32_t value = weight(m) + position_.leafScore(m, side);
+        if (value > bound || value >= hi) return value;
+        best = std::max(best, value);
+    }
+    return best;
 }
 
 inline PrunedSearch::Move PrunedSearch::firstWith(Node& node, std::int32_t value) {
@@ -323,12 +345,14 @@ inline PrunedSearch::Move PrunedSearch::firstWith(Node& node, std::int32_t value
 
 inline std::int32_t PrunedSearch::searchF(std::int32_t depth, std::int32_t lo, std::int32_t hi,
                                           Move* choice) {
+    if (depth == 1 && !choice) return leafRow(kInfinity, hi);
     ++nodes_;
     const DiscColor side = position_.sideToMove();
     const TranspositionTable::Bits own = position_.discs(side);
     const TranspositionTable::Bits other = position_.discs(opponentOf(side));
     Move hint = -1;
-    if (const TranspositionTable::Entry* entry = table_.find(own, other)) {
+    if (const TranspositionTable::Entry* entry =
+            depth >= kLeastStoredDepth ? table_.find(own, other) : nullptr) {
         hint = entry->best;
         if (entry->depth == depth && !choice) {
             if (entry->lower >= hi || entry->lower == entry->upper) return entry->lower;
@@ -344,6 +368,8 @@ inline std::int32_t PrunedSearch::searchF(std::int32_t depth, std::int32_t lo, s
         const std::int32_t k = order[i];
         Child& c = node.children[k];
         if (c.kind == Kind::Plain) {
+            // After the first placement a null window tells whether another one is better.
+            if (i > 0) refine(node, k, best, best + 1);
             refine(node, k, best);
         } else {
             // A corner is first searched for its base only: it bounds the node from below.
@@ -359,7 +385,8 @@ inline std::int32_t PrunedSearch::searchF(std::int32_t depth, std::int32_t lo, s
             }
         }
         if (c.lb >= hi && !choice) {
-            table_.store(own, other, depth, c.lb, kInfinity, c.move);
+            if (depth >= kLeastStoredDepth)
+                table_.store(own, other, depth, c.lb, kInfinity, c.move);
             return c.lb;
         }
         best = std::max<std::int32_t>(best, c.lb);
@@ -369,8 +396,9 @@ inline std::int32_t PrunedSearch::searchF(std::int32_t depth, std::int32_t lo, s
     for (std::int32_t k = 0; k < node.count; ++k) {
         if (node.children[k].lb == value) found = node.children[k].move;
     }
-    table_.store(own, other, depth, value > lo ? value : -kInfinity, value < hi ? value : kInfinity,
-                 found);
+    if (depth >= kLeastStoredDepth)
+        table_.store(own, other, depth, value > lo ? value : -kInfinity,
+                     value < hi ? value : kInfinity, found);
     if (choice) *choice = firstWith(node, value);
     return value;
 }
@@ -383,9 +411,12 @@ inline std::int32_t PrunedSearch::searchE(std::int32_t depth, std::int32_t bound
         const std::int32_t value = searchF(depth, lo, hi, choice);
         return value >= hi ? std::min(value, bound + 1) : value;
     }
+    if (depth == 1 && !choice) return leafRow(bound, hi);
+    const DiscColor side = position_.sideToMove();
     if (const TranspositionTable::Entry* entry =
-            table_.find(position_.discs(position_.sideToMove()),
-                        position_.discs(opponentOf(position_.sideToMove())));
+            depth >= kLeastStoredDepth
+                ? table_.find(position_.discs(side), position_.discs(opponentOf(side)))
+                : nullptr;
         entry && entry->depth == depth && !choice) {
         // E is F when F is at most bound + 1, and otherwise beyond the bound. (A bound at or
         // below lo is not returned: the corner that asks needs the value of the first placement
@@ -417,18 +448,12 @@ inline std::int32_t PrunedSearch::rootLiteral(std::int32_t depth, Move& choice) 
     Node node;
     fill(node, depth, kInfinity);
     std::int32_t best = -kInfinity;
-    const DiscColor side = position_.sideToMove();
     for (std::int32_t k = 0; k < node.count; ++k) {
         const Move m = node.children[k].move;
-        std::int32_t value = 0;
         bool testsCutOff = false;
-        if (node.depth > 1) {
-            const BitPosition::Undo undo = position_.make(m);
-            testsCutOff = position_.allLegal() != 0 && position_.sideToMove() != side;
-            position_.unmake(m, undo);
-        }
-        value = testsCutOff ? cornerValue(node, m, best, -kInfinity, kInfinity)
-                            : childValue(node, m, -kInfinity, kInfinity, testsCutOff);
+        std::int32_t value = childValue(node, m, -kInfinity, kInfinity, testsCutOff);
+        if (testsCutOff) value = cornerValue(node, m, best, -kInfinity, kInfinity);
+        // Beyond the bound here means below the best so far.
         if (value < best) {
             choice = m;
             return value;
