@@ -38,6 +38,10 @@ public:
     // value, root placement (-1 when the root is a leaf) and the positions visited.
     FastSearchResult search(DiscColor computer, std::int32_t depth, std::int32_t alpha,
                             std::int32_t beta);
+    // The walk's value of the position, seen from its side to move, as a node that tests its
+    // cut-off against `bound` (E), or as one that tests none (F) for a bound of kSearchInfinity;
+    // fail-soft in (lo, hi).
+    std::int32_t value(std::int32_t depth, std::int32_t bound, std::int32_t lo, std::int32_t hi);
 
 private:
     // Every value lies well inside this.
@@ -157,6 +161,15 @@ inline FastSearchResult PrunedSearch::search(DiscColor computer, std::int32_t de
     }
     result.nodes = nodes_;
     return result;
+}
+
+inline std::int32_t PrunedSearch::value(std::int32_t depth, std::int32_t bound, std::int32_t lo,
+                                        std::int32_t hi) {
+    nodes_ = 0;
+    const DiscColor side = position_.sideToMove();
+    if (position_.allLegal() == 0) return position_.endScore(side);
+    if (depth == 0) return position_.mobilityScore(side);
+    return searchE(depth, bound, lo, hi);
 }
 
 inline void PrunedSearch::fill(Node& node, std::int32_t depth, std::int32_t hi) const {
@@ -353,7 +366,7 @@ inline std::int32_t PrunedSearch::searchF(std::int32_t depth, std::int32_t lo, s
     Move hint = -1;
     if (const TranspositionTable::Entry* entry =
             depth >= kLeastStoredDepth ? table_.find(own, other) : nullptr) {
-        hint = entry->best;
+        hint = entry->bestPlusOne - 1;
         if (entry->depth == depth && !choice) {
             if (entry->lower >= hi || entry->lower == entry->upper) return entry->lower;
             if (entry->upper <= lo) return entry->upper;
@@ -368,8 +381,9 @@ inline std::int32_t PrunedSearch::searchF(std::int32_t depth, std::int32_t lo, s
         const std::int32_t k = order[i];
         Child& c = node.children[k];
         if (c.kind == Kind::Plain) {
-            // After the first placement a null window tells whether another one is better.
-            if (i > 0) refine(node, k, best, best + 1);
+            // After the first placement a null window tells whether another one is better; a
+            // leaf is scored exactly whatever the window.
+            if (i > 0 && depth > 1) refine(node, k, best, best + 1);
             refine(node, k, best);
         } else {
             // A corner is first searched for its base only: it bounds the node from below.

@@ -18,4 +18,16 @@ std::optional<SearchModel> parseSearchModel(std::string_view text) {
     return {};
 }
 
+const char* nameOf(SearchModel model) {
+    switch (model) {
+        case SearchModel::Pruned:
+            return "pruned";
+        case SearchModel::Fast:
+            return "fast";
+        case SearchModel::Literal:
+            return "literal";
+    }
+    return "?";
+}
+
 }  // namespace discada

@@ -12,5 +12,7 @@ namespace discada {
 std::optional<std::int32_t> parseInteger(std::string_view text);
 // "pruned", "fast" or "literal".
 std::optional<SearchModel> parseSearchModel(std::string_view text);
+// The name parseSearchModel reads.
+const char* nameOf(SearchModel model);
 
 }  // namespace discada

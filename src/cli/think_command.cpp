@@ -86,7 +86,7 @@ bool hasPlacement(const DscProg& match) {
 int runThink(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     const std::optional<ThinkOptions> options = parseOptions(args);
     if (!options) {
-        err << "usage: discada-cli think [--level L | --depth D] [--model fast|literal] "
+        err << "usage: discada-cli think [--level L | --depth D] [--model pruned|fast|literal] "
                "[--stats] [--pad] FILE\n";
         return kBadArguments;
     }
