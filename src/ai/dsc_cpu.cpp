@@ -19,6 +19,18 @@ constexpr std::int32_t kDepthOtherLevels = 10;
 
 }  // namespace
 
+const char* nameOf(SearchModel model) {
+    switch (model) {
+        case SearchModel::Pruned:
+            return "pruned";
+        case SearchModel::Fast:
+            return "fast";
+        case SearchModel::Literal:
+            return "literal";
+    }
+    return "?";
+}
+
 void padChoiceTime(Clock& clock, std::uint32_t start) {
     const std::uint32_t elapsed = clock.milliseconds() - start;
     if (elapsed < kMinimumChoiceMilliseconds) clock.sleep(kMinimumChoiceMilliseconds - elapsed);

@@ -17,6 +17,8 @@ enum class GameMode : std::int32_t { TwoPlayers = 0, ComputerBlack = 1, Computer
 // tree, on the bitboard or on this object's own match making and taking back placements. The
 // walks are the reference: the pruned search gives their placement and value with fewer nodes.
 enum class SearchModel { Pruned, Fast, Literal };
+// "pruned", "fast" or "literal".
+const char* nameOf(SearchModel model);
 
 // Every choice of the computer takes at least this long, in milliseconds.
 constexpr std::uint32_t kMinimumChoiceMilliseconds = 500;

@@ -12,22 +12,10 @@ std::optional<std::int32_t> parseInteger(std::string_view text) {
 }
 
 std::optional<SearchModel> parseSearchModel(std::string_view text) {
-    if (text == "pruned") return SearchModel::Pruned;
-    if (text == "fast") return SearchModel::Fast;
-    if (text == "literal") return SearchModel::Literal;
-    return {};
-}
-
-const char* nameOf(SearchModel model) {
-    switch (model) {
-        case SearchModel::Pruned:
-            return "pruned";
-        case SearchModel::Fast:
-            return "fast";
-        case SearchModel::Literal:
-            return "literal";
+    for (const SearchModel model : {SearchModel::Pruned, SearchModel::Fast, SearchModel::Literal}) {
+        if (text == nameOf(model)) return model;
     }
-    return "?";
+    return {};
 }
 
 }  // namespace discada

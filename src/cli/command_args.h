@@ -10,9 +10,7 @@ namespace discada {
 
 // A whole decimal integer, or nothing for any other text.
 std::optional<std::int32_t> parseInteger(std::string_view text);
-// "pruned", "fast" or "literal".
+// A search by its name: "pruned", "fast" or "literal".
 std::optional<SearchModel> parseSearchModel(std::string_view text);
-// The name parseSearchModel reads.
-const char* nameOf(SearchModel model);
 
 }  // namespace discada
