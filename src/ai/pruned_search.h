@@ -96,6 +96,9 @@ private:
     // The same for a window (a, top).
     void refine(Node& node, std::int32_t k, std::int32_t a, std::int32_t top);
     void refineCorner(Node& node, std::int32_t k, std::int32_t a, std::int32_t top);
+    // Visits a corner's child for the first time, or again for its base against a: the
+    // child's F, or the placement's whole value when the child tests no cut-off.
+    void searchBase(Node& node, std::int32_t k, std::int32_t a, std::int32_t top);
     // weight -/+ F(child), or weight + the leaf score, fail-soft in (a, top); tells whether the
     // child is an inner node that tests its cut-off.
     std::int32_t childValue(const Node& node, Move m, std::int32_t a, std::int32_t top,
@@ -114,6 +117,12 @@ private:
     // The first placement in list order whose value is `value`, the node's best.
     Move firstWith(Node& node, std::int32_t value);
 
+    // Every line ends with the game within the placements left, so a deeper search, or one
+    // without a depth (a negative one never reaches 0), is the search to the end of the game.
+    std::int32_t withinGame(std::int32_t depth) const {
+        const std::int32_t left = position_.placementsLeft();
+        return depth < 0 || depth > left ? left : depth;
+    }
     static bool known(std::int32_t lb, std::int32_t ub, std::int32_t a, std::int32_t top) {
         return lb == ub || ub <= a || lb >= top;
     }
@@ -135,6 +144,7 @@ inline FastSearchResult PrunedSearch::search(DiscColor computer, std::int32_t de
                                              std::int32_t alpha, std::int32_t beta) {
     FastSearchResult result;
     nodes_ = 1;
+    depth = withinGame(depth);
     const DiscColor side = position_.sideToMove();
     if (position_.allLegal() == 0) {
         result.value = position_.endScore(computer);
@@ -166,6 +176,7 @@ inline FastSearchResult PrunedSearch::search(DiscColor computer, std::int32_t de
 inline std::int32_t PrunedSearch::value(std::int32_t depth, std::int32_t bound, std::int32_t lo,
                                         std::int32_t hi) {
     nodes_ = 0;
+    depth = withinGame(depth);
     const DiscColor side = position_.sideToMove();
     if (position_.allLegal() == 0) return position_.endScore(side);
     if (depth == 0) return position_.mobilityScore(side);
@@ -228,21 +239,27 @@ inline void PrunedSearch::refine(Node& node, std::int32_t k, std::int32_t a, std
     record(c.lb, c.ub, childValue(node, c.move, a, top, testsCutOff), a, top);
 }
 
+inline void PrunedSearch::searchBase(Node& node, std::int32_t k, std::int32_t a, std::int32_t top) {
+    Child& c = node.children[k];
+    bool testsCutOff = false;
+    const std::int32_t value = childValue(node, c.move, a, top, testsCutOff);
+    if (testsCutOff) {
+        c.kind = Kind::Corner;
+        record(c.baseLb, c.baseUb, value, a, top);
+        c.lb = std::max(c.lb, c.baseLb);
+    } else {
+        c.kind = Kind::Plain;
+        record(c.lb, c.ub, value, a, top);
+    }
+}
+
 inline void PrunedSearch::refineCorner(Node& node, std::int32_t k, std::int32_t a,
                                        std::int32_t top) {
     Child& c = node.children[k];
     if (!known(c.baseLb, c.baseUb, a, top)) {
-        bool testsCutOff = false;
-        const std::int32_t value = childValue(node, c.move, a, top, testsCutOff);
-        if (!testsCutOff) {
-            c.kind = Kind::Plain;
-            record(c.lb, c.ub, value, a, top);
-            return;
-        }
-        c.kind = Kind::Corner;
-        record(c.baseLb, c.baseUb, value, a, top);
+        searchBase(node, k, a, top);
+        if (c.kind == Kind::Plain) return;
     }
-    c.lb = std::max(c.lb, c.baseLb);
 
     // The corner's value v(m), with m the best value before it in list order, is its base for
     // m <= base - lift and lies between its base and m + lift above; it never falls as m rises.
@@ -387,16 +404,7 @@ inline std::int32_t PrunedSearch::searchF(std::int32_t depth, std::int32_t lo, s
             refine(node, k, best);
         } else {
             // A corner is first searched for its base only: it bounds the node from below.
-            bool testsCutOff = false;
-            const std::int32_t value = childValue(node, c.move, best, hi, testsCutOff);
-            if (testsCutOff) {
-                c.kind = Kind::Corner;
-                record(c.baseLb, c.baseUb, value, best, hi);
-                c.lb = c.baseLb;
-            } else {
-                c.kind = Kind::Plain;
-                record(c.lb, c.ub, value, best, hi);
-            }
+            searchBase(node, k, best, hi);
         }
         if (c.lb >= hi && !choice) {
             if (depth >= kLeastStoredDepth)

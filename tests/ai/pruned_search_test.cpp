@@ -130,5 +130,24 @@ TEST(PrunedSearch, SearchesTheFirstPlacementForTheColourNotToMoveAsTheWalk) {
     }
 }
 
+// A depth beyond the end of the game, or none at all (the walk never counts a negative depth down
+// to 0), searches to the end of the game.
+TEST(PrunedSearch, SearchesToTheEndOfTheGameForAnyDepthBeyondIt) {
+    std::mt19937 random(63);
+    const Kernels& kernels = kernelsFor(bestKernelIsa());
+    for (const Line& line : unfinishedLines(
+             random, 6, [](std::mt19937& r) { return 50 + static_cast<std::int32_t>(r() % 4); })) {
+        DscProg match;
+        replay(match, line);
+        const FastSearchResult walk = kernels.search(match, match.sideToMove(), 60, -999, 999);
+        for (const std::int32_t depth : {60 - match.movesPlayed(), 1000, -1}) {
+            const FastSearchResult pruned =
+                kernels.prunedSearch(match, match.sideToMove(), depth, -999, 999);
+            EXPECT_EQ(pruned.move, walk.move) << "depth " << depth << boardDump(match);
+            EXPECT_EQ(pruned.value, walk.value) << "depth " << depth << boardDump(match);
+        }
+    }
+}
+
 }  // namespace
 }  // namespace discada
