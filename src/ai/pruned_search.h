@@ -21,10 +21,12 @@ inline namespace DISCADA_KERNEL_NAMESPACE {
 // depth alone, so any move order and any window find it. Placement values act through F, except
 // the value of a placement of positive weight (a corner) into a node that tests its cut-off:
 // weight - E(-m), where m is the best value of the placements before it in list order, can rise
-// above m where weight - F could not. Such a corner is settled last, once its predecessors are
-// known exactly as far as it needs, and its node is then searched in list order with that bound.
-// Both values are searched fail-soft in a window (lo, hi): a result at or below lo bounds the
-// value from above, one at or above hi from below, any other is the value.
+// above m where weight - F could not. Such a corner is settled after the other placements: its
+// child is searched in list order against an upper bound of m, and the placements before it are
+// then asked only whether m lies above the point below which that answer could change. The
+// root's choice is the walk's: the first placement in list order with the root's value.
+// Values are searched fail-soft in a window (lo, hi): a result at or below lo bounds the value
+// from above, one at or above hi from below, any other is the value.
 class PrunedSearch {
 public:
     using Move = BitPosition::Move;
@@ -303,10 +305,12 @@ inline void PrunedSearch::refineCorner(Node& node, std::int32_t k, std::int32_t 
 
 inline void PrunedSearch::orderForF(const Node& node, Move hint,
                                     std::array<std::int8_t, kCellListCapacity>& order) {
-    std::array<std::int32_t, kCellListCapacity> key{};
+    // Not zero-filled: a sanitizer's frame may lack the alignment of the widest vector store.
+    std::array<std::int32_t, kCellListCapacity> key;
     const DiscColor side = position_.sideToMove();
     for (std::int32_t k = 0; k < node.count; ++k) {
         const Move m = node.children[k].move;
+        key[k] = 0;
         if (m == hint) {
             key[k] = -2;
         } else if (weight(m) > 0) {
