@@ -147,6 +147,7 @@ inline FastSearchResult PrunedSearch::search(DiscColor computer, std::int32_t de
     FastSearchResult result;
     nodes_ = 1;
     depth = withinGame(depth);
+    table_.sizeFor(depth);
     const DiscColor side = position_.sideToMove();
     if (position_.allLegal() == 0) {
         result.value = position_.endScore(computer);
@@ -179,6 +180,7 @@ inline std::int32_t PrunedSearch::value(std::int32_t depth, std::int32_t bound, 
                                         std::int32_t hi) {
     nodes_ = 0;
     depth = withinGame(depth);
+    table_.sizeFor(depth);
     const DiscColor side = position_.sideToMove();
     if (position_.allLegal() == 0) return position_.endScore(side);
     if (depth == 0) return position_.mobilityScore(side);
@@ -327,7 +329,7 @@ inline void PrunedSearch::orderForF(const Node& node, Move hint,
                      [&](std::int8_t x, std::int8_t y) { return key[x] < key[y]; });
 }
 
-inline std::int32_t PrunedSearch::settled(const Node& node, std::int32_t lo) {
+inline std::int32_t PrunedSearch::settled(const Node& node, [[maybe_unused]] std::int32_t lo) {
     std::int32_t exactBest = -kInfinity;
     std::int32_t upperBest = -kInfinity;
     for (std::int32_t k = 0; k < node.count; ++k) {

@@ -30,12 +30,27 @@ public:
         std::int8_t bestPlusOne;
     };
 
+    // The size for a search of depth 10 or more; each placement less halves it, down to
+    // kLeastBytes, since a shallow search would spend more on touching the pages of a large
+    // table than the table saves it.
     static constexpr std::size_t kBytes = std::size_t{2} << 20;
-    static constexpr std::size_t kEntries = kBytes / sizeof(Entry);
+    static constexpr std::int32_t kFullDepth = 10;
+    static constexpr std::size_t kLeastBytes = std::size_t{16} << 10;
 
-    // Taken zeroed from the system, so that a small search pays only for the pages it touches.
-    // Without the memory the table keeps nothing and the search runs without it.
-    TranspositionTable() : entries_(static_cast<Entry*>(std::calloc(kEntries, sizeof(Entry)))) {}
+    // Empty until sized; it then keeps nothing and the search runs without it.
+    TranspositionTable() = default;
+
+    // Makes the table the size for a search of `depth` (at least 0), empty; keeps it, contents
+    // and all, when it has that size already. The entries are taken zeroed from the system, so that
+    // a search pays only for the pages it touches. Without the memory the table stays empty.
+    void sizeFor(std::int32_t depth) {
+        const std::size_t bytes =
+            depth >= kFullDepth ? kBytes : std::max(kBytes >> (kFullDepth - depth), kLeastBytes);
+        const std::size_t count = bytes / sizeof(Entry);
+        if (count == count_ && entries_) return;
+        entries_.reset(static_cast<Entry*>(std::calloc(count, sizeof(Entry))));
+        count_ = entries_ ? count : 0;
+    }
 
     // The entry of the position, or nullptr when another position holds its place.
     const Entry* find(Bits own, Bits other) const {
@@ -69,12 +84,13 @@ private:
         void operator()(Entry* entries) const { std::free(entries); }
     };
 
-    static std::size_t indexOf(Bits own, Bits other) {
+    std::size_t indexOf(Bits own, Bits other) const {
         const Bits hash = (own * 0x9E3779B97F4A7C15ULL) ^ (other * 0xC2B2AE3D27D4EB4FULL);
-        return static_cast<std::size_t>(((hash >> 32) * kEntries) >> 32);
+        return static_cast<std::size_t>(((hash >> 32) * count_) >> 32);
     }
 
     std::unique_ptr<Entry[], Free> entries_;
+    std::size_t count_ = 0;
 };
 
 }  // namespace DISCADA_KERNEL_NAMESPACE

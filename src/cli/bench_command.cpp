@@ -105,7 +105,8 @@ double perSecond(std::uint64_t nodes, double seconds) {
 std::string speedUp(const std::optional<Totals>& walk, const Totals& self) {
     if (!walk || self.seconds <= 0) return "-";
     char text[32];
-    std::snprintf(text, sizeof text, "%.1f", walk->seconds / self.seconds);
+    const double ratio = walk->seconds / self.seconds;
+    std::snprintf(text, sizeof text, ratio < 1 ? "%.2f" : "%.1f", ratio);
     return text;
 }
 
