@@ -6,6 +6,7 @@
 #include "ai/kernels.h"
 #include "ai/search_tree.h"
 #include "cli/bench_positions.h"
+#include "cli/command_args.h"
 #include "cli/no_wait_clock.h"
 #include "match/dsc_prog.h"
 
@@ -95,26 +96,30 @@ void selfPlayGame(benchmark::State& state) {
     }
 }
 
+benchmark::internal::Benchmark* registerSearch(const BenchPosition& position, SearchModel model,
+                                               std::int32_t depth) {
+    const std::string name = std::string("Search/") + nameOf(model) + '/' +
+                             std::string(position.name) + "/depth:" + std::to_string(depth);
+    return benchmark::RegisterBenchmark(name.c_str(), searchPosition, position, model, depth)
+        ->Unit(benchmark::kMillisecond);
+}
+
 void registerAll() {
-    // Both models on every position at a depth the reference finishes in well under a second.
-    constexpr std::int32_t kCompareDepth = 5;
+    // Every search on every position at a depth the literal walk finishes in well under a
+    // second; the game's level 3 with the pruned search and the fast walk (which may take tens
+    // of seconds); and two placements deeper with the pruned search alone.
     for (const BenchPosition& position : benchPositions()) {
-        for (const SearchModel model : {SearchModel::Literal, SearchModel::Fast}) {
-            const std::string name = std::string("Search/") +
-                                     (model == SearchModel::Fast ? "fast/" : "literal/") +
-                                     std::string(position.name) + "/depth:5";
-            benchmark::RegisterBenchmark(name.c_str(), searchPosition, position, model,
-                                         kCompareDepth)
-                ->Unit(benchmark::kMillisecond);
+        for (const SearchModel model :
+             {SearchModel::Pruned, SearchModel::Fast, SearchModel::Literal}) {
+            registerSearch(position, model, 5);
         }
     }
-    // Level 3 on the fast model: one search per position, each may take seconds.
     for (const BenchPosition& position : benchPositions()) {
-        const std::string name = "Search/fast/" + std::string(position.name) + "/depth:10";
-        benchmark::RegisterBenchmark(name.c_str(), searchPosition, position, SearchModel::Fast, 10)
-            ->Unit(benchmark::kMillisecond)
-            ->Iterations(1);
+        for (const SearchModel model : {SearchModel::Pruned, SearchModel::Fast})
+            registerSearch(position, model, 10)->Iterations(1);
     }
+    for (const BenchPosition& position : benchPositions())
+        registerSearch(position, SearchModel::Pruned, 12)->Iterations(1);
     benchmark::RegisterBenchmark("Perft", perftFromStart)
         ->Arg(9)
         ->Arg(10)

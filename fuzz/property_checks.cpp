@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 #include <vector>
 
 #include "ai/dsc_cpu.h"
@@ -368,27 +369,52 @@ std::string checkSearchBytes(std::string_view bytes) {
     }
     StillClock clock;
     DscCpu cpu(clock);
-    cpu.copyFrom(position);
     cpu.setMode(static_cast<GameMode>(computer));
-    const Position before = positionOf(cpu);
-    std::array<CellPos, 2> choices{};
-    std::array<std::int32_t, 2> values{};
-    const std::array<SearchModel, 2> models{SearchModel::Literal, SearchModel::Fast};
-    for (std::size_t i = 0; i < models.size(); ++i) {
-        cpu.setSearchModel(models[i]);
-        values[i] = cpu.search(depth, choices[i], -kSearchInfinity, kSearchInfinity);
-        if (positionOf(cpu) != before) return "the search left its match changed" + describe(cpu);
+    const Position before = positionOf(position);
+    auto text = [](CellPos c, std::int32_t v) {
+        return "(" + std::to_string(c.column) + ", " + std::to_string(c.row) + ") value " +
+               std::to_string(v);
+    };
+    // The searches at `depth` with the root handed alpha and beta; the literal walk first.
+    auto compare = [&](std::initializer_list<SearchModel> models, std::int32_t depth,
+                       std::int32_t alpha, std::int32_t beta) -> std::string {
+        std::optional<std::pair<CellPos, std::int32_t>> reference;
+        for (const SearchModel model : models) {
+            cpu.copyFrom(position);
+            cpu.setSearchModel(model);
+            CellPos choice{};
+            const std::int32_t value = cpu.search(depth, choice, alpha, beta);
+            if (positionOf(cpu) != before)
+                return "the search left its match changed" + describe(cpu);
+            if (!reference) {
+                reference = {choice, value};
+            } else if (reference->first != choice || reference->second != value) {
+                return "depth " + std::to_string(depth) + " for colour " +
+                       std::to_string(computer) + " alpha " + std::to_string(alpha) + " beta " +
+                       std::to_string(beta) + ": the walk chose " +
+                       text(reference->first, reference->second) + ", the " + nameOf(model) +
+                       " search " + text(choice, value) + describe(position);
+            }
+        }
+        return {};
+    };
+    if (std::string fault = compare({SearchModel::Literal, SearchModel::Fast, SearchModel::Pruned},
+                                    depth, -kSearchInfinity, kSearchInfinity);
+        !fault.empty()) {
+        return fault;
     }
-    if (choices[0] != choices[1] || values[0] != values[1]) {
-        auto text = [](CellPos c, std::int32_t v) {
-            return "(" + std::to_string(c.column) + ", " + std::to_string(c.row) + ") value " +
-                   std::to_string(v);
-        };
-        return "depth " + std::to_string(depth) + " for colour " + std::to_string(computer) +
-               ": the reference chose " + text(choices[0], values[0]) + ", the fast model " +
-               text(choices[1], values[1]) + describe(position);
-    }
-    return {};
+    // Deeper, the pruned search against the fast walk, the root handed a bound next to its
+    // value so that it may cut off in list order.
+    const std::int32_t deeper = (first >> 3) % 4 + 1;
+    cpu.copyFrom(position);
+    cpu.setSearchModel(SearchModel::Fast);
+    CellPos ignored{};
+    const std::int32_t value = cpu.search(deeper, ignored, -kSearchInfinity, kSearchInfinity);
+    const std::int32_t offset = (first >> 6) - 2;
+    const bool maximising = position.sideToMove() == computer;
+    return compare({SearchModel::Fast, SearchModel::Pruned}, deeper,
+                   maximising ? -kSearchInfinity : value - offset,
+                   maximising ? value + offset : kSearchInfinity);
 }
 
 void abortOnFault(const std::string& fault) {

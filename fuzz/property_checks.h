@@ -21,9 +21,11 @@ std::string checkRecordBytes(std::string_view bytes);
 // must restore it exactly.
 std::string checkHistoryBytes(std::string_view bytes);
 
-// Plays the placements chosen by the bytes, then searches the position on both position models at
-// a depth of 1 to 3 for the colour the first byte names: choice and value must agree, and the
-// search must leave its private match as it found it.
+// Plays the placements chosen by the bytes, then searches the position for the colour the first
+// byte names with the literal and the fast walk and the pruned search at a depth of 1 to 3, and
+// with the fast walk and the pruned search at a depth of 1 to 5, the root handed a bound next to
+// its value: choice and value must agree, and each search must leave its private match as it
+// found it.
 std::string checkSearchBytes(std::string_view bytes);
 
 // For a fuzz target: reports a broken property on standard error and aborts, so the fuzzer keeps

@@ -67,6 +67,8 @@ public:
     DiscColor sideToMove() const { return side_; }
     DiscColor lastMoverColor() const { return lastMover_; }
     std::int32_t movesPlayed() const { return movesPlayed_; }
+    // The game ends with its 60th placement at the latest.
+    std::int32_t placementsLeft() const { return kPlacementsInGame - movesPlayed_; }
     Bits discs(DiscColor colour) const { return colour == side_ ? own_ : other_; }
     // Every legal placement of the side to move; none once the game is over.
     Bits allLegal() const { return ownLegal_; }

@@ -19,6 +19,18 @@ constexpr std::int32_t kDepthOtherLevels = 10;
 
 }  // namespace
 
+const char* nameOf(SearchModel model) {
+    switch (model) {
+        case SearchModel::Pruned:
+            return "pruned";
+        case SearchModel::Fast:
+            return "fast";
+        case SearchModel::Literal:
+            return "literal";
+    }
+    return "?";
+}
+
 void padChoiceTime(Clock& clock, std::uint32_t start) {
     const std::uint32_t elapsed = clock.milliseconds() - start;
     if (elapsed < kMinimumChoiceMilliseconds) clock.sleep(kMinimumChoiceMilliseconds - elapsed);
@@ -73,8 +85,10 @@ std::int32_t DscCpu::search(std::int32_t depth, CellPos& slot, std::int32_t alph
         lastNodes_ = tree.nodes();
         return lastValue_;
     }
+    const Kernels& kernels = kernelsFor(bestKernelIsa());
     const FastSearchResult result =
-        kernelsFor(bestKernelIsa()).search(*this, computer, depth, alpha, beta);
+        (searchModel_ == SearchModel::Fast ? kernels.search : kernels.prunedSearch)(
+            *this, computer, depth, alpha, beta);
     lastValue_ = result.value;
     lastNodes_ = result.nodes;
     // A search that ends at its root leaves the caller's slot untouched.

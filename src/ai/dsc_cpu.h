@@ -13,9 +13,12 @@ class Clock;
 // In modes 1 and 2 the value is also the computer's colour.
 enum class GameMode : std::int32_t { TwoPlayers = 0, ComputerBlack = 1, ComputerWhite = 2 };
 
-// Which position the search runs on: the compact bitboard (the game's), or this object's own
-// match making and taking back placements (the reference the bitboard is held to).
-enum class SearchModel { Fast, Literal };
+// Which search runs: the pruned search on the bitboard (the game's), or the walk of the whole
+// tree, on the bitboard or on this object's own match making and taking back placements. The
+// walks are the reference: the pruned search gives their placement and value with fewer nodes.
+enum class SearchModel { Pruned, Fast, Literal };
+// "pruned", "fast" or "literal".
+const char* nameOf(SearchModel model);
 
 // Every choice of the computer takes at least this long, in milliseconds.
 constexpr std::uint32_t kMinimumChoiceMilliseconds = 500;
@@ -43,7 +46,7 @@ public:
     // The searched placement of the side to move, at the depth of the level.
     CellPos searchMove();
     // The minimax search with alpha-beta cut-offs on the private match; scores are the
-    // computer's. Writes the best placement of every node it finishes into `slot`.
+    // computer's. Leaves the root's choice in `slot`, or nothing when the root is a leaf.
     std::int32_t search(std::int32_t depth, CellPos& slot, std::int32_t alpha, std::int32_t beta);
 
     // Whether think chooses at random for the live match rather than searching.
@@ -58,7 +61,7 @@ public:
     SearchModel searchModel() const { return searchModel_; }
     void setSearchModel(SearchModel model) { searchModel_ = model; }
 
-    // The root value and the calls of the search, leaves included, of the latest search.
+    // The root value and the positions visited, leaves included, of the latest search.
     std::int32_t lastValue() const { return lastValue_; }
     std::uint64_t lastNodes() const { return lastNodes_; }
 
@@ -67,7 +70,7 @@ private:
     std::int32_t level_ = 1;
     GameMode mode_ = GameMode::ComputerWhite;
     Clock& clock_;
-    SearchModel searchModel_ = SearchModel::Fast;
+    SearchModel searchModel_ = SearchModel::Pruned;
     std::int32_t lastValue_ = 0;
     std::uint64_t lastNodes_ = 0;
 };

@@ -37,9 +37,12 @@ struct FastSearchResult {
 
 // One instruction set's entries.
 struct Kernels {
-    // The search on the bitboard position of `match` for `computer`.
+    // The tree walk on the bitboard position of `match` for `computer`.
     FastSearchResult (*search)(const DscProg& match, DiscColor computer, std::int32_t depth,
                                std::int32_t alpha, std::int32_t beta);
+    // The same answer by the pruned search; its nodes are the positions it visited.
+    FastSearchResult (*prunedSearch)(const DscProg& match, DiscColor computer, std::int32_t depth,
+                                     std::int32_t alpha, std::int32_t beta);
     // Leaves `depth` plies below the position of `match`; a pass is a ply, a finished game a leaf.
     std::uint64_t (*perft)(const DscProg& match, std::int32_t depth);
     bitboard::LegalPair (*legalPlacements)(bitboard::Bits first, bitboard::Bits second);

@@ -5,6 +5,7 @@
 #include "ai/bit_position.h"
 #include "ai/kernels.h"
 #include "ai/perft.h"
+#include "ai/pruned_search.h"
 #include "ai/search_tree.h"
 #include "match/dsc_prog.h"
 
@@ -23,6 +24,13 @@ FastSearchResult searchPosition(const DscProg& match, DiscColor computer, std::i
     return result;
 }
 
+FastSearchResult prunedSearchPosition(const DscProg& match, DiscColor computer, std::int32_t depth,
+                                      std::int32_t alpha, std::int32_t beta) {
+    BitPosition position = BitPosition::of(match);
+    PrunedSearch search(position);
+    return search.search(computer, depth, alpha, beta);
+}
+
 std::uint64_t perftOf(const DscProg& match, std::int32_t depth) {
     BitPosition position = BitPosition::of(match);
     return perft(position, depth);
@@ -39,7 +47,8 @@ bitboard::Bits turnedDiscs(std::int32_t cell, bitboard::Bits own, bitboard::Bits
 }  // namespace
 
 extern const Kernels kKernels;
-const Kernels kKernels = {searchPosition, perftOf, legalPlacements, turnedDiscs};
+const Kernels kKernels = {searchPosition, prunedSearchPosition, perftOf, legalPlacements,
+                          turnedDiscs};
 
 }  // namespace DISCADA_KERNEL_NAMESPACE
 }  // namespace discada

@@ -10,7 +10,10 @@
 #include <algorithm>
 #include <array>
 #include <bit>
+#include <cassert>
 #include <cstdint>
+#include <cstdlib>
+#include <memory>
 
 #include "ai/kernels.h"
 #include "ai/weight_table.h"

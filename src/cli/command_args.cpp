@@ -12,8 +12,9 @@ std::optional<std::int32_t> parseInteger(std::string_view text) {
 }
 
 std::optional<SearchModel> parseSearchModel(std::string_view text) {
-    if (text == "fast") return SearchModel::Fast;
-    if (text == "literal") return SearchModel::Literal;
+    for (const SearchModel model : {SearchModel::Pruned, SearchModel::Fast, SearchModel::Literal}) {
+        if (text == nameOf(model)) return model;
+    }
     return {};
 }
 

@@ -10,7 +10,7 @@ namespace discada {
 
 // A whole decimal integer, or nothing for any other text.
 std::optional<std::int32_t> parseInteger(std::string_view text);
-// "fast" or "literal".
+// A search by its name: "pruned", "fast" or "literal".
 std::optional<SearchModel> parseSearchModel(std::string_view text);
 
 }  // namespace discada

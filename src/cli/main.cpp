@@ -21,11 +21,11 @@ constexpr std::string_view kUsage =
     "  play [--no-delay]\n"
     "               play with one command a line on standard input: command ID,\n"
     "               click X Y, place COLUMN ROW, answer PATH|cancel, board\n"
-    "  think [--level L | --depth D] [--model fast|literal] [--stats] [--pad] FILE\n"
+    "  think [--level L | --depth D] [--model pruned|fast|literal] [--stats] [--pad] FILE\n"
     "               the computer's choice for the side to move of a record: C,R VALUE\n"
     "  perft D      leaves D plies below the starting position (a pass is a ply)\n"
-    "  bench [--model fast|literal|both] [--depth D]\n"
-    "               time the search on fixed positions (depth 10 unless given)\n"
+    "  bench [--model pruned|fast|literal[,...]|all] [--depth D]\n"
+    "               time the searches on fixed positions (depth 10 unless given)\n"
     "  --help       print this text\n"
     "  --version    print the program's name and version\n";
 

@@ -8,12 +8,12 @@
 #include <string>
 #include <vector>
 
-#include "match/match_text.h"
 #include "cli/no_wait_clock.h"
 #include "cli/text_host.h"
 #include "game/app_info.h"
 #include "game/commands.h"
 #include "game/discada.h"
+#include "match/match_text.h"
 #include "platform/system_clock.h"
 
 namespace discada {

@@ -2,8 +2,8 @@
 
 #include <ostream>
 
-#include "match/match_text.h"
 #include "match/dsc_prog.h"
+#include "match/match_text.h"
 #include "record/record_text.h"
 #include "record/text_file_io.h"
 

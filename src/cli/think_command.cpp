@@ -25,7 +25,7 @@ constexpr int kBadArguments = 64;
 struct ThinkOptions {
     std::int32_t level = 1;
     std::optional<std::int32_t> depth;
-    SearchModel model = SearchModel::Fast;
+    SearchModel model = SearchModel::Pruned;
     bool stats = false;
     bool pad = false;
     std::string path;
@@ -86,7 +86,7 @@ bool hasPlacement(const DscProg& match) {
 int runThink(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     const std::optional<ThinkOptions> options = parseOptions(args);
     if (!options) {
-        err << "usage: discada-cli think [--level L | --depth D] [--model fast|literal] "
+        err << "usage: discada-cli think [--level L | --depth D] [--model pruned|fast|literal] "
                "[--stats] [--pad] FILE\n";
         return kBadArguments;
     }

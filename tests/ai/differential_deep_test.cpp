@@ -26,5 +26,26 @@ TEST(DifferentialSearch, ModelsAgreeAtDepth5AndDeeper) {
     EXPECT_GT(events.endings, 100u);
 }
 
+// The pruned search against the fast walk in the middle of the game, at depths 7 to 10, where
+// the literal walk would take hours; both walks are held to each other above.
+TEST(DifferentialSearch, PrunedSearchAgreesWithTheWalkInTheMiddleGameAt7To10) {
+    std::mt19937 random(43);
+    std::int32_t placements = 30;
+    const std::vector<Line> lines =
+        unfinishedLines(random, 8, [&](std::mt19937&) { return placements += 2; });
+    const Kernels& kernels = kernelsFor(bestKernelIsa());
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        DscProg match;
+        replay(match, lines[i]);
+        const std::int32_t depth = 7 + static_cast<std::int32_t>(i % 4);
+        const DiscColor computer = i % 2 == 0 ? match.sideToMove() : opponentOf(match.sideToMove());
+        const FastSearchResult walk = kernels.search(match, computer, depth, -999, 999);
+        const FastSearchResult pruned = kernels.prunedSearch(match, computer, depth, -999, 999);
+        EXPECT_EQ(pruned.move, walk.move) << "depth " << depth << boardDump(match);
+        EXPECT_EQ(pruned.value, walk.value) << "depth " << depth << boardDump(match);
+        EXPECT_LT(pruned.nodes * 5, walk.nodes) << "depth " << depth << boardDump(match);
+    }
+}
+
 }  // namespace
 }  // namespace discada

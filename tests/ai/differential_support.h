@@ -47,8 +47,9 @@ private:
     TreeEvents& events_;
 };
 
-// Holds the literal and the fast model to the same choice, value and node count on the
-// position `line` reaches, for the side to move or (`forOpponent`) the other colour.
+// Holds the literal and the fast walk to the same choice, value and node count on the position
+// `line` reaches, for the side to move or (`forOpponent`) the other colour, and the pruned search
+// to their choice and value.
 inline void expectModelsAgree(DscCpu& cpu, const Line& line, std::int32_t depth, bool forOpponent,
                               TreeEvents& events) {
     DscProg match;
@@ -56,14 +57,25 @@ inline void expectModelsAgree(DscCpu& cpu, const Line& line, std::int32_t depth,
     const DiscColor computer = forOpponent ? opponentOf(match.sideToMove()) : match.sideToMove();
     const Answer literal = searchOn(cpu, match, SearchModel::Literal, depth, computer);
     const Answer fast = searchOn(cpu, match, SearchModel::Fast, depth, computer);
-    EXPECT_EQ(fast, literal) << "depth " << depth << " computer " << computer << boardDump(match)
-                             << lineText(line);
+    const Answer pruned = searchOn(cpu, match, SearchModel::Pruned, depth, computer);
+    const auto where = [&] {
+        return "depth " + std::to_string(depth) + " computer " + std::to_string(computer) +
+               boardDump(match) + lineText(line);
+    };
+    EXPECT_EQ(fast, literal) << where();
+    EXPECT_EQ(pruned.choice, literal.choice) << where();
+    EXPECT_EQ(pruned.value, literal.value) << where();
     // The game runs the best instruction set; every other one the processor has must agree.
     for (const KernelIsa isa : {KernelIsa::Portable, KernelIsa::Avx2}) {
         if (isa == bestKernelIsa() || !isSupported(isa)) continue;
-        const FastSearchResult other = kernelsFor(isa).search(match, computer, depth, -999, 999);
-        EXPECT_EQ(other.value, fast.value) << nameOf(isa) << boardDump(match);
-        EXPECT_EQ(other.nodes, fast.nodes) << nameOf(isa) << boardDump(match);
+        const Kernels& kernels = kernelsFor(isa);
+        const FastSearchResult other = kernels.search(match, computer, depth, -999, 999);
+        EXPECT_EQ(other.value, fast.value) << nameOf(isa) << where();
+        EXPECT_EQ(other.nodes, fast.nodes) << nameOf(isa) << where();
+        const FastSearchResult prunedOther =
+            kernels.prunedSearch(match, computer, depth, -999, 999);
+        EXPECT_EQ(prunedOther.value, pruned.value) << nameOf(isa) << where();
+        EXPECT_EQ(prunedOther.nodes, pruned.nodes) << nameOf(isa) << where();
     }
 
     ObservedPosition observed(BitPosition::of(match), events);

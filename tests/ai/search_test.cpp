@@ -7,7 +7,7 @@
 namespace discada {
 namespace {
 
-// The known answers and the rules a search on either position model must keep.
+// The known answers and the rules every search must keep.
 class Search : public ::testing::TestWithParam<SearchModel> {
 protected:
     Answer search(const DscProg& match, std::int32_t depth) {
@@ -130,10 +130,14 @@ TEST_P(Search, LeavesTheSlotAloneAtALeafAndTheMatchAsItWas) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(BothModels, Search,
-                         ::testing::Values(SearchModel::Literal, SearchModel::Fast),
+INSTANTIATE_TEST_SUITE_P(EverySearch, Search,
+                         ::testing::Values(SearchModel::Literal, SearchModel::Fast,
+                                           SearchModel::Pruned),
                          [](const auto& info) {
-                             return info.param == SearchModel::Fast ? "Fast" : "Literal";
+                             const SearchModel model = info.param;
+                             return model == SearchModel::Fast      ? "Fast"
+                                    : model == SearchModel::Literal ? "Literal"
+                                                                    : "Pruned";
                          });
 
 }  // namespace

@@ -17,21 +17,33 @@ protected:
     }
 };
 
-TEST_F(ThinkCommand, AnswersTheKnownPositionsOnBothModels) {
+// Every search gives the same answers; the walks visit the whole specified tree, the game's
+// search (the default) fewer nodes.
+TEST_F(ThinkCommand, AnswersTheKnownPositionsWithEverySearch) {
     const std::string opening = write("opening.txt", " 1:4,3(1)\r\n");
     const std::string reference =
         write("reference.txt",
               " 1:5,6(1)\r\n 2:4,6(2)\r\n 3:3,4(1)\r\n 4:6,6(2)\r\n 5:7,7(1)\r\n 6:7,6(2)\r\n"
               " 7:3,7(1)\r\n 8:3,6(2)\r\n");
-    for (const std::string model : {"fast", "literal"}) {
-        EXPECT_EQ(run({"--depth", "3", "--model", model, opening}), 0);
+    for (const std::vector<std::string>& model : std::vector<std::vector<std::string>>{
+             {}, {"--model", "pruned"}, {"--model", "fast"}, {"--model", "literal"}}) {
+        const auto withModel = [&](std::vector<std::string> args) {
+            args.insert(args.begin(), model.begin(), model.end());
+            return args;
+        };
+        EXPECT_EQ(run(withModel({"--depth", "3", opening})), 0);
         EXPECT_EQ(out_.str(), "3,5 1\n");
-        EXPECT_EQ(run({"--depth", "5", "--model", model, opening}), 0);
+        EXPECT_EQ(run(withModel({"--depth", "5", opening})), 0);
         EXPECT_EQ(out_.str(), "3,3 1\n");
-        EXPECT_EQ(run({"--depth", "3", "--model", model, "--stats", reference}), 0);
+        EXPECT_EQ(run(withModel({"--depth", "3", "--stats", reference})), 0);
         EXPECT_EQ(out_.str(), "6,7 -28\n");
-        EXPECT_TRUE(err_.str().starts_with("nodes=382 seconds=")) << err_.str();
+        const bool walk = !model.empty() && model[1] != "pruned";
+        EXPECT_EQ(err_.str().starts_with("nodes=382 seconds="), walk) << err_.str();
     }
+    EXPECT_EQ(run({"--depth", "3", "--stats", reference}), 0);
+    const std::string game = err_.str();
+    EXPECT_EQ(run({"--depth", "3", "--stats", "--model", "pruned", reference}), 0);
+    EXPECT_EQ(err_.str().substr(0, err_.str().find(' ')), game.substr(0, game.find(' ')));
 }
 
 TEST_F(ThinkCommand, ChoosesAtRandomAtLevel0AndAtTheStartOfAGame) {
@@ -82,13 +94,22 @@ TEST(PerftCommand, CountsLeavesFromTheStart) {
     EXPECT_EQ(runPerft({}, out, err), 64);
 }
 
-TEST(BenchCommand, HoldsBothModelsToTheSameAnswers) {
+TEST(BenchCommand, HoldsEverySearchToTheSameAnswers) {
     std::ostringstream out;
     std::ostringstream err;
-    EXPECT_EQ(runBench({"--model", "both", "--depth", "2"}, out, err), 0) << err.str();
-    EXPECT_NE(out.str().find("midgame-20   literal"), std::string::npos) << out.str();
-    EXPECT_NE(out.str().find("fast/literal nodes per second:"), std::string::npos);
-    EXPECT_EQ(runBench({"--depth", "0"}, out, err), 64);
+    EXPECT_EQ(runBench({"--model", "all", "--depth", "2"}, out, err), 0) << err.str();
+    for (const char* row : {"midgame-20   pruned", "midgame-20   fast", "midgame-20   literal",
+                            "midgame      pruned", "total        literal"}) {
+        EXPECT_NE(out.str().find(row), std::string::npos) << row << '\n' << out.str();
+    }
+    out.str("");
+    EXPECT_EQ(runBench({"--model", "literal,pruned", "--depth", "1"}, out, err), 0) << err.str();
+    EXPECT_NE(out.str().find("total        pruned"), std::string::npos) << out.str();
+    EXPECT_EQ(out.str().find("fast"), std::string::npos) << out.str();
+    for (const std::vector<std::string>& bad : std::vector<std::vector<std::string>>{
+             {"--depth", "0"}, {"--model", "quick"}, {"--model", "fast,"}, {"--model"}}) {
+        EXPECT_EQ(runBench(bad, out, err), 64);
+    }
 }
 
 }  // namespace

@@ -124,6 +124,8 @@ TEST(RecordReader, StopsAtTheFirstUnusablePlacement) {
         {" 1:2147483648,3(1)\r\n", 0},
         {" 1:99999999999999999999999,3(1)\r\n", 0},
         {" 1:4,3(1)\r\n 2:4,3(2)\r\n 3:3,4(1)\r\n", 1},  // occupied
+        {" 1:4,3(1)\r\n 2:4,4(2)\r\n 3:3,3(2)\r\n", 1},  // occupied, then legal for white
+        {" 1:4,3(1)\r\n 2:9,3(2)\r\n 3:3,3(2)\r\n", 1},  // off the board, then legal
         {" 1:4,3(1)\r\n 2:3,3(2)\r\n 3:3,4(1)\r\n 4:5,3(2)\r\n 5:1,1(1)\r\n 6:3,5(2)\r\n", 4},
         {" 1:4,3(1)\r\n 2:3,3", 2},  // the last row field runs to the end of the text
         {" 1:+4,  3(1)", 1},

@@ -1,0 +1,97 @@
+#pragma once
+
+#include <algorithm>
+#include <cstdint>
+#include <cstdlib>
+#include <memory>
+
+#include "ai/bitboard.h"
+
+namespace discada {
+inline namespace DISCADA_KERNEL_NAMESPACE {
+
+// Bounds on the best value F of positions met before, for the pruned search. F depends on the
+// discs, the side to move (whose discs come first) and the depth alone, so a stored bound holds
+// wherever the position comes up again at that depth. The whole position is kept, so a bound is
+// never read for another position. A placement found best is kept for the move order at any depth.
+class TranspositionTable {
+public:
+    using Bits = bitboard::Bits;
+
+    // All zero is an empty entry.
+    struct Entry {
+        Bits own;
+        Bits other;
+        std::int16_t lower;
+        std::int16_t upper;
+        // 0 for an empty entry: no search stores a leaf.
+        std::int8_t depth;
+        // The cell of the best placement found plus one, 0 for none.
+        std::int8_t bestPlusOne;
+    };
+
+    // The size for a search of depth 10 or more; each placement less halves it, down to
+    // kLeastBytes, since a shallow search would spend more on touching the pages of a large
+    // table than the table saves it.
+    static constexpr std::size_t kBytes = std::size_t{2} << 20;
+    static constexpr std::int32_t kFullDepth = 10;
+    static constexpr std::size_t kLeastBytes = std::size_t{16} << 10;
+
+    // Empty until sized; it then keeps nothing and the search runs without it.
+    TranspositionTable() = default;
+
+    // Makes the table the size for a search of `depth` (at least 0), empty; keeps it, contents
+    // and all, when it has that size already. The entries are taken zeroed from the system, so that
+    // a search pays only for the pages it touches. Without the memory the table stays empty.
+    void sizeFor(std::int32_t depth) {
+        const std::size_t bytes =
+            depth >= kFullDepth ? kBytes : std::max(kBytes >> (kFullDepth - depth), kLeastBytes);
+        const std::size_t count = bytes / sizeof(Entry);
+        if (count == count_ && entries_) return;
+        entries_.reset(static_cast<Entry*>(std::calloc(count, sizeof(Entry))));
+        count_ = entries_ ? count : 0;
+    }
+
+    // The entry of the position, or nullptr when another position holds its place.
+    const Entry* find(Bits own, Bits other) const {
+        if (!entries_) return nullptr;
+        const Entry& e = entries_[indexOf(own, other)];
+        return e.depth != 0 && e.own == own && e.other == other ? &e : nullptr;
+    }
+
+    // Keeps lower <= F <= upper at `depth`, tightening what is kept for the same position and
+    // depth, and the best placement if there is one (a cell, or -1).
+    void store(Bits own, Bits other, std::int32_t depth, std::int32_t lower, std::int32_t upper,
+               std::int32_t best) {
+        if (!entries_) return;
+        Entry& e = entries_[indexOf(own, other)];
+        const bool same = e.depth != 0 && e.own == own && e.other == other;
+        if (same && e.depth == depth) {
+            lower = std::max<std::int32_t>(lower, e.lower);
+            upper = std::min<std::int32_t>(upper, e.upper);
+        }
+        const std::int32_t bestPlusOne = best >= 0 ? best + 1 : (same ? e.bestPlusOne : 0);
+        e = {own,
+             other,
+             static_cast<std::int16_t>(lower),
+             static_cast<std::int16_t>(upper),
+             static_cast<std::int8_t>(depth),
+             static_cast<std::int8_t>(bestPlusOne)};
+    }
+
+private:
+    struct Free {
+        void operator()(Entry* entries) const { std::free(entries); }
+    };
+
+    std::size_t indexOf(Bits own, Bits other) const {
+        const Bits hash = (own * 0x9E3779B97F4A7C15ULL) ^ (other * 0xC2B2AE3D27D4EB4FULL);
+        return static_cast<std::size_t>(((hash >> 32) * count_) >> 32);
+    }
+
+    std::unique_ptr<Entry[], Free> entries_;
+    std::size_t count_ = 0;
+};
+
+}  // namespace DISCADA_KERNEL_NAMESPACE
+}  // namespace discada
