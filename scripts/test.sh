@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Sets up the machine, builds everything with warnings as errors and runs every test; then runs
-# the Qt-free tests again under AddressSanitizer and UndefinedBehaviorSanitizer, and each fuzz
-# target for a bounded time (FUZZ_SECONDS, 45 by default).
+# Sets up the machine, builds everything with warnings as errors and runs every test; builds the
+# Debian package and has lintian judge it; runs the Qt-free tests again under AddressSanitizer and
+# UndefinedBehaviorSanitizer and each fuzz target for a bounded time (FUZZ_SECONDS, 45 by
+# default); then cross-builds the Windows programs and runs their tests under wine.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
