@@ -12,7 +12,8 @@ Board::Board(std::int32_t columns, std::int32_t rows, std::int32_t cellWidth,
       extraColumns_(extraColumns),
       extraRows_(extraRows),
       cellWidth_(cellWidth),
-      cellHeight_(cellHeight) {}
+      cellHeight_(cellHeight) {
+}
 
 void Board::setFrame(bool visible, std::int32_t width) {
     frameVisible_ = visible;
@@ -52,14 +53,14 @@ void Board::layoutCells() {
     const std::int32_t y0 = top_ + marginTop_ + frameWidth_;
     for (std::int32_t i = 0; i < columns_; ++i) {
         for (std::int32_t j = 0; j < rows_; ++j) {
-            cellAt(i + 1, j + 1).setPosition(x0 + i * (cellWidth_ + lineWidth_),
-                                             y0 + j * (cellHeight_ + lineWidth_));
+            cellAt(i + 1, j + 1)
+                .setPosition(x0 + i * (cellWidth_ + lineWidth_),
+                             y0 + j * (cellHeight_ + lineWidth_));
         }
     }
 }
 
-bool Board::hitTest(std::int32_t x, std::int32_t y, std::int32_t& column,
-                    std::int32_t& row) const {
+bool Board::hitTest(std::int32_t x, std::int32_t y, std::int32_t& column, std::int32_t& row) const {
     const std::int32_t dx = x - (left_ + marginLeft_ + frameWidth_);
     const std::int32_t dy = y - (top_ + marginTop_ + frameWidth_);
     if (dx < 0 || dy < 0) return false;

@@ -11,8 +11,12 @@ constexpr DiscColor kEmpty = 0;
 constexpr DiscColor kBlack = 1;
 constexpr DiscColor kWhite = 2;
 
-constexpr DiscColor opponentOf(DiscColor c) { return 3 - c; }
-constexpr bool isPlayerColor(DiscColor c) { return c == kBlack || c == kWhite; }
+constexpr DiscColor opponentOf(DiscColor c) {
+    return 3 - c;
+}
+constexpr bool isPlayerColor(DiscColor c) {
+    return c == kBlack || c == kWhite;
+}
 
 // A cell named by (column, row); playable cells have both in 1 to 8.
 struct CellPos {

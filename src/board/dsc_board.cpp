@@ -24,7 +24,8 @@ constexpr Colour kSpriteTransparent = rgb(255, 0, 0);
 
 }  // namespace
 
-DscBoard::DscBoard() : Board(kBoardSize, kBoardSize, kCellPixels, kCellPixels, kRingCells, kRingCells) {
+DscBoard::DscBoard()
+    : Board(kBoardSize, kBoardSize, kCellPixels, kCellPixels, kRingCells, kRingCells) {
     setBackgroundColor(kBoardBackground);
     setFrame(true, kFrameWidth);
     setGridLines(true, kLineWidth);
@@ -36,7 +37,8 @@ DscBoard::DscBoard() : Board(kBoardSize, kBoardSize, kCellPixels, kCellPixels, k
 
 std::int32_t DscBoard::reset() {
     for (std::int32_t c = 0; c < storageColumns(); ++c) {
-        for (std::int32_t r = 0; r < storageRows(); ++r) cellAt(c, r).setState(kEmpty);
+        for (std::int32_t r = 0; r < storageRows(); ++r)
+            cellAt(c, r).setState(kEmpty);
     }
     cellAt(4, 4).setState(kWhite);
     cellAt(5, 4).setState(kBlack);
@@ -134,8 +136,8 @@ std::int32_t DscBoard::draw(Surface& target, const Surface& sprites) const {
             const Cell& cell = cellAt(column, row);
             if (cell.state() == kEmpty) continue;
             const std::int32_t tileX = cell.state() == kBlack ? kBlackTileX : kWhiteTileX;
-            target.copyTransparent(sprites, {tileX, 0, tileX + kCellPixels, kCellPixels},
-                                   cell.x(), cell.y(), kSpriteTransparent);
+            target.copyTransparent(sprites, {tileX, 0, tileX + kCellPixels, kCellPixels}, cell.x(),
+                                   cell.y(), kSpriteTransparent);
         }
     }
     return 0;

@@ -45,7 +45,9 @@ public:
     std::int32_t draw(Surface& target, const Surface& sprites) const override;
 
 private:
-    std::int32_t& counterOf(DiscColor colour) { return colour == kBlack ? blackCount_ : whiteCount_; }
+    std::int32_t& counterOf(DiscColor colour) {
+        return colour == kBlack ? blackCount_ : whiteCount_;
+    }
 
     std::int32_t blackCount_ = 0;
     std::int32_t whiteCount_ = 0;

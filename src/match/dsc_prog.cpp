@@ -4,7 +4,9 @@
 
 namespace discada {
 
-DscProg::DscProg() { clearHistory(); }
+DscProg::DscProg() {
+    clearHistory();
+}
 
 std::int32_t DscProg::reset() {
     board_.reset();

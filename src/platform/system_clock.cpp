@@ -17,6 +17,8 @@ void SystemClock::sleep(std::uint32_t milliseconds) {
     std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
 }
 
-std::int64_t SystemClock::calendarSeconds() { return static_cast<std::int64_t>(std::time(nullptr)); }
+std::int64_t SystemClock::calendarSeconds() {
+    return static_cast<std::int64_t>(std::time(nullptr));
+}
 
 }  // namespace discada

@@ -21,7 +21,8 @@ public:
     explicit FieldReader(std::string_view text) : text_(text) {}
 
     std::optional<std::string_view> next(char separator) {
-        while (pos_ < text_.size() && text_[pos_] == separator) ++pos_;
+        while (pos_ < text_.size() && text_[pos_] == separator)
+            ++pos_;
         if (pos_ == text_.size()) return std::nullopt;
         const std::size_t end = std::min(text_.find(separator, pos_), text_.size());
         const std::string_view field = text_.substr(pos_, end - pos_);
@@ -42,7 +43,8 @@ bool isSpace(char c) {
 // 0 without digits. Values beyond the board saturate so that no length of digits overflows.
 std::int32_t numberOf(std::string_view field) {
     std::size_t i = 0;
-    while (i < field.size() && isSpace(field[i])) ++i;
+    while (i < field.size() && isSpace(field[i]))
+        ++i;
     bool negative = false;
     if (i < field.size() && (field[i] == '+' || field[i] == '-')) negative = field[i++] == '-';
     std::int32_t value = 0;

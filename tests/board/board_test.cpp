@@ -28,7 +28,8 @@ TEST(Board, PlayingGeometryPlacesCellsOnTheirPitch) {
         EXPECT_EQ(board.cellAt(1, i + 1).y(), starts[i]);
     }
     for (std::int32_t i = 0; i < 10; ++i) {
-        for (const auto& [c, r] : {std::pair{0, i}, std::pair{9, i}, std::pair{i, 0}, std::pair{i, 9}}) {
+        for (const auto& [c, r] :
+             {std::pair{0, i}, std::pair{9, i}, std::pair{i, 0}, std::pair{i, 9}}) {
             EXPECT_EQ(board.cellAt(c, r).x(), 0) << c << "," << r;
             EXPECT_EQ(board.cellAt(c, r).y(), 0) << c << "," << r;
         }
@@ -43,10 +44,10 @@ TEST(Board, HitTestAcceptsCellsAndRefusesLinesFrameAndOutside) {
         std::int32_t column, row;
     };
     const Case cases[] = {
-        {17, 17, true, 1, 1},   {56, 17, true, 1, 1},   {57, 17, false, 0, 0},
-        {58, 17, false, 0, 0},  {59, 17, true, 2, 1},   {16, 17, false, 0, 0},
-        {350, 350, true, 8, 8}, {351, 350, false, 0, 0}, {100, 100, false, 0, 0},
-        {17, 16, false, 0, 0},  {0, 0, false, 0, 0},    {-5, 30, false, 0, 0},
+        {17, 17, true, 1, 1},   {56, 17, true, 1, 1},     {57, 17, false, 0, 0},
+        {58, 17, false, 0, 0},  {59, 17, true, 2, 1},     {16, 17, false, 0, 0},
+        {350, 350, true, 8, 8}, {351, 350, false, 0, 0},  {100, 100, false, 0, 0},
+        {17, 16, false, 0, 0},  {0, 0, false, 0, 0},      {-5, 30, false, 0, 0},
         {400, 30, false, 0, 0}, {200, 1000, false, 0, 0},
     };
     for (const Case& c : cases) {

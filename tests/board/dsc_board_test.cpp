@@ -33,10 +33,8 @@ TEST(DscBoard, StartingPositionHasFourLegalPlacementsPerSideInScanOrder) {
     EXPECT_EQ(board.discCount(kWhite), 2);
     EXPECT_EQ(board.stateAt(4, 4), kWhite);
     EXPECT_EQ(board.stateAt(5, 4), kBlack);
-    EXPECT_EQ(legalMoves(board, kBlack),
-              (std::vector<CellPos>{{3, 4}, {4, 3}, {5, 6}, {6, 5}}));
-    EXPECT_EQ(legalMoves(board, kWhite),
-              (std::vector<CellPos>{{3, 5}, {4, 6}, {5, 3}, {6, 4}}));
+    EXPECT_EQ(legalMoves(board, kBlack), (std::vector<CellPos>{{3, 4}, {4, 3}, {5, 6}, {6, 5}}));
+    EXPECT_EQ(legalMoves(board, kWhite), (std::vector<CellPos>{{3, 5}, {4, 6}, {5, 3}, {6, 4}}));
     EXPECT_EQ(legalMoves(board, kBlack, 2), (std::vector<CellPos>{{3, 4}, {4, 3}}));
     EXPECT_TRUE(legalMoves(board, kBlack, 0).empty());
 
@@ -47,7 +45,8 @@ TEST(DscBoard, StartingPositionHasFourLegalPlacementsPerSideInScanOrder) {
 
 TEST(DscBoard, FindFlipsListsRunsByDirectionNearestFirst) {
     DscBoard board = emptyBoard();
-    for (const CellPos p : {CellPos{3, 3}, CellPos{3, 4}, CellPos{4, 3}, CellPos{4, 2}, CellPos{5, 4}}) {
+    for (const CellPos p :
+         {CellPos{3, 3}, CellPos{3, 4}, CellPos{4, 3}, CellPos{4, 2}, CellPos{5, 4}}) {
         board.placeDisc(p.column, p.row, kWhite);
     }
     for (const CellPos p : {CellPos{2, 2}, CellPos{4, 1}, CellPos{6, 4}}) {
@@ -83,8 +82,9 @@ TEST(DscBoard, CoordinatesOffTheBoardAndBadColoursAreNeverLegal) {
     DscBoard board;
     board.reset();
     CellList list;
-    for (const auto& [c, r] : {std::pair{0, 4}, std::pair{9, 4}, std::pair{4, 0}, std::pair{4, 9},
-                               std::pair{-1, -1}, std::pair{2147483647, 3}, std::pair{3, -2147483647 - 1}}) {
+    for (const auto& [c, r] :
+         {std::pair{0, 4}, std::pair{9, 4}, std::pair{4, 0}, std::pair{4, 9}, std::pair{-1, -1},
+          std::pair{2147483647, 3}, std::pair{3, -2147483647 - 1}}) {
         EXPECT_LT(board.findFlips(c, r, kBlack, list), 1) << c << "," << r;
         EXPECT_EQ(board.placeDisc(c, r, kBlack), -1);
         EXPECT_EQ(board.flipDisc(c, r), -1);

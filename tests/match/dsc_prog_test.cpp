@@ -94,7 +94,8 @@ TEST(DscProg, TakingBackAndReplayingRestoresEverything) {
             // A position reached by taking back is never over.
             EXPECT_LT(back.status, 2);
         }
-        for (std::int32_t i = 0; i < k; ++i) ASSERT_TRUE(match.redoMove());
+        for (std::int32_t i = 0; i < k; ++i)
+            ASSERT_TRUE(match.redoMove());
         EXPECT_EQ(snapshotOf(match), history.back());
         EXPECT_FALSE(match.redoMove());
         checkInvariants(match);
@@ -105,7 +106,8 @@ TEST(DscProg, TakingEverythingBackKeepsTheWholeGameForReplay) {
     std::mt19937 random(7);
     DscProg match;
     match.reset();
-    while (!match.isOver()) playRandom(match, random);
+    while (!match.isOver())
+        playRandom(match, random);
     const std::int32_t moveEnd = match.moveEnd();
     const std::int32_t flipEnd = match.flipEnd();
     while (match.unmakeMove()) {
@@ -138,7 +140,8 @@ TEST(DscProg, GameEndsByBoardFullOrNoMovesWithTheOpponentOfTheLastMoverToMove) {
     for (int game = 0; game < 400 && !(sawFull && sawNoMoves); ++game) {
         DscProg match;
         match.reset();
-        while (!match.isOver()) playRandom(match, random);
+        while (!match.isOver())
+            playRandom(match, random);
         const DiscColor last = match.currentMoveColor();
         EXPECT_EQ(match.sideToMove(), opponentOf(last));
         if (match.status() == MatchStatus::BoardFull) {
@@ -162,7 +165,8 @@ TEST(DscProg, CopyFromMakesAnIndependentEqualMatch) {
     std::mt19937 random(3);
     DscProg live;
     live.reset();
-    for (int i = 0; i < 20; ++i) playRandom(live, random);
+    for (int i = 0; i < 20; ++i)
+        playRandom(live, random);
     live.unmakeMove();
     DscProg copy;
     copy.copyFrom(live);

@@ -27,7 +27,8 @@ Loaded load(std::string_view text, DscProg& match) {
 std::string recordAfter(std::initializer_list<CellPos> line) {
     DscProg match;
     match.reset();
-    for (const CellPos m : line) EXPECT_TRUE(match.makeMove(m.column, m.row));
+    for (const CellPos m : line)
+        EXPECT_TRUE(match.makeMove(m.column, m.row));
     return formatRecord(match);
 }
 
@@ -53,7 +54,8 @@ TEST(RecordWriter, WritesOneCrLfLineperPlacementWithAPaddedNumber) {
 TEST(RecordWriter, StopsAtTheCursorNotAtTheEndOfTheLog) {
     DscProg match;
     match.reset();
-    for (const CellPos m : {CellPos{4, 3}, CellPos{3, 3}, CellPos{3, 4}}) match.makeMove(m.column, m.row);
+    for (const CellPos m : {CellPos{4, 3}, CellPos{3, 3}, CellPos{3, 4}})
+        match.makeMove(m.column, m.row);
     match.unmakeMove();
     EXPECT_EQ(formatRecord(match), " 1:4,3(1)\r\n 2:3,3(2)\r\n");
     match.unmakeMove();
@@ -84,7 +86,8 @@ TEST(RecordReader, RoundTripsWholeGamesWithPasses) {
         match.reset();
         while (!match.isOver()) {
             std::array<CellPos, kCellListCapacity> list;
-            const std::int32_t n = match.board().listMoves(match.sideToMove(), list, kCellListCapacity);
+            const std::int32_t n =
+                match.board().listMoves(match.sideToMove(), list, kCellListCapacity);
             const CellPos m = list[std::uniform_int_distribution<>(0, n - 1)(random)];
             match.makeMove(m.column, m.row);
             passes += match.status() == MatchStatus::Pass;
@@ -99,8 +102,9 @@ TEST(RecordReader, RoundTripsWholeGamesWithPasses) {
 }
 
 TEST(RecordReader, NoFirstFieldLeavesTheMatchUntouched) {
-    for (const std::string_view text : {std::string_view(""), std::string_view(":"),
-                                        std::string_view(":::::"), std::string_view("\0 1:4,3(1)", 10)}) {
+    for (const std::string_view text :
+         {std::string_view(""), std::string_view(":"), std::string_view(":::::"),
+          std::string_view("\0 1:4,3(1)", 10)}) {
         DscProg match;
         match.reset();
         match.makeMove(4, 3);
@@ -150,12 +154,14 @@ TEST(RecordReader, LooksAtNoMoreThanTheBufferWhateverTheBytes) {
     EXPECT_EQ(load(digits, match).outcome.placementsMade, 0);
 
     std::string record;
-    for (int i = 0; i < 200; ++i) record += " 1:4,3(1)\r\n";
+    for (int i = 0; i < 200; ++i)
+        record += " 1:4,3(1)\r\n";
     EXPECT_EQ(recordTextOf(record).size(), kRecordReadLimit);
 
     std::string binary;
     std::mt19937 random(1);
-    for (int i = 0; i < 5000; ++i) binary += static_cast<char>(random());
+    for (int i = 0; i < 5000; ++i)
+        binary += static_cast<char>(random());
     for (std::size_t cut = 0; cut < binary.size(); cut += 97) {
         DscProg scratch;
         const Loaded loaded = load(std::string_view(binary).substr(cut), scratch);
