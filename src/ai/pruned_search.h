@@ -7,8 +7,8 @@
 
 #include "ai/bit_position.h"
 #include "ai/kernels.h"
-#include "ai/search_tree.h"
 #include "ai/transposition_table.h"
+#include "ai/tree_walk.h"
 
 namespace discada {
 inline namespace DISCADA_KERNEL_NAMESPACE {
@@ -38,8 +38,8 @@ public:
 
     // The tree walk's search of `depth` for `computer` with the caller's alpha and beta: root
     // value, root placement (-1 when the root is a leaf) and the positions visited.
-    FastSearchResult search(DiscColor computer, std::int32_t depth, std::int32_t alpha,
-                            std::int32_t beta);
+    SearchResult search(DiscColor computer, std::int32_t depth, std::int32_t alpha,
+                        std::int32_t beta);
     // The walk's value of the position, seen from its side to move, as a node that tests its
     // cut-off against `bound` (E), or as one that tests none (F) for a bound of kSearchInfinity;
     // fail-soft in (lo, hi).
@@ -142,9 +142,9 @@ private:
     std::uint64_t nodes_ = 0;
 };
 
-inline FastSearchResult PrunedSearch::search(DiscColor computer, std::int32_t depth,
-                                             std::int32_t alpha, std::int32_t beta) {
-    FastSearchResult result;
+inline SearchResult PrunedSearch::search(DiscColor computer, std::int32_t depth, std::int32_t alpha,
+                                         std::int32_t beta) {
+    SearchResult result;
     nodes_ = 1;
     depth = withinGame(depth);
     table_.sizeFor(depth);

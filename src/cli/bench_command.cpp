@@ -8,7 +8,7 @@
 #include <ostream>
 
 #include "ai/dsc_cpu.h"
-#include "ai/search_tree.h"
+#include "ai/tree_walk.h"
 #include "cli/bench_positions.h"
 #include "cli/command_args.h"
 #include "cli/no_wait_clock.h"
@@ -23,8 +23,8 @@ constexpr int kModelsDisagree = 3;
 constexpr int kBadArguments = 64;
 
 // The searches in the order of their rows: the game's, then the two walks of the whole tree.
-constexpr std::array<SearchModel, 3> kModels = {SearchModel::Pruned, SearchModel::Fast,
-                                                SearchModel::Literal};
+constexpr std::array<SearchKind, 3> kModels = {SearchKind::Pruned, SearchKind::BitboardWalk,
+                                               SearchKind::MatchWalk};
 constexpr std::size_t kWalk = 1;
 constexpr std::size_t kLiteralWalk = 2;
 
@@ -41,7 +41,7 @@ std::optional<std::array<bool, kModels.size()>> parseModels(std::string_view tex
     std::array<bool, kModels.size()> run{};
     while (true) {
         const std::size_t comma = text.find(',');
-        const auto model = parseSearchModel(text.substr(0, comma));
+        const auto model = parseSearchKind(text.substr(0, comma));
         if (!model) return {};
         for (std::size_t i = 0; i < kModels.size(); ++i)
             run[i] = run[i] || kModels[i] == *model;
@@ -85,10 +85,10 @@ struct Totals {
     }
 };
 
-Measure measure(DscCpu& cpu, const DscProg& match, SearchModel model, std::int32_t depth) {
+Measure measure(DscCpu& cpu, const DscProg& match, SearchKind model, std::int32_t depth) {
     cpu.copyFrom(match);
     cpu.setMode(static_cast<GameMode>(match.sideToMove()));
-    cpu.setSearchModel(model);
+    cpu.setSearchKind(model);
     Measure m;
     const auto start = std::chrono::steady_clock::now();
     m.value = cpu.search(depth, m.choice, -kSearchInfinity, kSearchInfinity);
@@ -110,7 +110,7 @@ std::string speedUp(const std::optional<Totals>& walk, const Totals& self) {
     return text;
 }
 
-void printRow(std::ostream& out, std::string_view name, SearchModel model, const std::string& moves,
+void printRow(std::ostream& out, std::string_view name, SearchKind model, const std::string& moves,
               const std::string& choice, const Totals& row, const std::optional<Totals>& walk) {
     char line[200];
     std::snprintf(line, sizeof line, "%-12s %-7s %5s %8s %12llu %10.3f %12.0f %9s\n",

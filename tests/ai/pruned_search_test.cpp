@@ -13,7 +13,7 @@ std::int32_t walkValue(DscCpu& cpu, const DscProg& match, std::int32_t depth, st
                        DiscColor computer) {
     cpu.copyFrom(match);
     cpu.setMode(static_cast<GameMode>(computer));
-    cpu.setSearchModel(SearchModel::Fast);
+    cpu.setSearchKind(SearchKind::BitboardWalk);
     CellPos slot{};
     return match.sideToMove() == computer ? cpu.search(depth, slot, -999, bound)
                                           : -cpu.search(depth, slot, -bound, 999);
@@ -92,7 +92,7 @@ TEST(PrunedSearch, ChoosesAsTheWalkAtDepths5And6) {
         std::int32_t alpha = -999;
         std::int32_t beta = 999;
         if (i % 4 == 0) {
-            const std::int32_t value = kernels.search(match, computer, depth, alpha, beta).value;
+            const std::int32_t value = kernels.treeWalk(match, computer, depth, alpha, beta).value;
             const auto offset = static_cast<std::int32_t>(i / 4 % 3);
             if (match.sideToMove() == computer) {
                 beta = value - offset;
@@ -101,10 +101,10 @@ TEST(PrunedSearch, ChoosesAsTheWalkAtDepths5And6) {
             }
         }
         ObservedPosition observed(BitPosition::of(match), events);
-        SearchTree<ObservedPosition> walk(observed, computer);
+        TreeWalk<ObservedPosition> walk(observed, computer);
         BitPosition::Move walkChoice = -1;
         const std::int32_t walkValue = walk.search(depth, walkChoice, alpha, beta);
-        const FastSearchResult pruned = kernels.prunedSearch(match, computer, depth, alpha, beta);
+        const SearchResult pruned = kernels.prunedSearch(match, computer, depth, alpha, beta);
         EXPECT_EQ(pruned.move, walkChoice)
             << "depth " << depth << " computer " << computer << " alpha " << alpha << " beta "
             << beta << boardDump(match) << lineText(lines[i]);
@@ -123,8 +123,8 @@ TEST(PrunedSearch, SearchesTheFirstPlacementForTheColourNotToMoveAsTheWalk) {
     start.reset();
     const Kernels& kernels = kernelsFor(bestKernelIsa());
     for (std::int32_t depth = 1; depth <= 7; ++depth) {
-        const FastSearchResult walk = kernels.search(start, kWhite, depth, -999, 999);
-        const FastSearchResult pruned = kernels.prunedSearch(start, kWhite, depth, -999, 999);
+        const SearchResult walk = kernels.treeWalk(start, kWhite, depth, -999, 999);
+        const SearchResult pruned = kernels.prunedSearch(start, kWhite, depth, -999, 999);
         EXPECT_EQ(pruned.move, walk.move) << "depth " << depth;
         EXPECT_EQ(pruned.value, walk.value) << "depth " << depth;
     }
@@ -139,9 +139,9 @@ TEST(PrunedSearch, SearchesToTheEndOfTheGameForAnyDepthBeyondIt) {
              random, 6, [](std::mt19937& r) { return 50 + static_cast<std::int32_t>(r() % 4); })) {
         DscProg match;
         replay(match, line);
-        const FastSearchResult walk = kernels.search(match, match.sideToMove(), 60, -999, 999);
+        const SearchResult walk = kernels.treeWalk(match, match.sideToMove(), 60, -999, 999);
         for (const std::int32_t depth : {60 - match.movesPlayed(), 1000, -1}) {
-            const FastSearchResult pruned =
+            const SearchResult pruned =
                 kernels.prunedSearch(match, match.sideToMove(), depth, -999, 999);
             EXPECT_EQ(pruned.move, walk.move) << "depth " << depth << boardDump(match);
             EXPECT_EQ(pruned.value, walk.value) << "depth " << depth << boardDump(match);
