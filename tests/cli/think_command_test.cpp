@@ -106,10 +106,30 @@ TEST(BenchCommand, HoldsEverySearchToTheSameAnswers) {
     EXPECT_EQ(runBench({"--model", "literal,pruned", "--depth", "1"}, out, err), 0) << err.str();
     EXPECT_NE(out.str().find("total        pruned"), std::string::npos) << out.str();
     EXPECT_EQ(out.str().find("fast"), std::string::npos) << out.str();
-    for (const std::vector<std::string>& bad : std::vector<std::vector<std::string>>{
-             {"--depth", "0"}, {"--model", "quick"}, {"--model", "fast,"}, {"--model"}}) {
+    for (const std::vector<std::string>& bad :
+         std::vector<std::vector<std::string>>{{"--depth", "0"},
+                                               {"--model", "quick"},
+                                               {"--model", "fast,"},
+                                               {"--model"},
+                                               {"--random", "0"},
+                                               {"--seed", "-1"},
+                                               {"--repeat", "x"}}) {
         EXPECT_EQ(runBench(bad, out, err), 64);
     }
+}
+
+// Positions of random games: the spread of the game's search over them, and the slowest.
+TEST(BenchCommand, SpreadsTheSearchOverRandomPositions) {
+    std::ostringstream out;
+    std::ostringstream err;
+    EXPECT_EQ(runBench({"--random", "5", "--seed", "7", "--depth", "3", "--model", "pruned,fast"},
+                       out, err),
+              0)
+        << err.str();
+    EXPECT_NE(out.str().find("5 positions of random games (seed 7)"), std::string::npos)
+        << out.str();
+    for (const char* row : {"\npruned ", "\nfast ", "slowest for pruned: "})
+        EXPECT_NE(out.str().find(row), std::string::npos) << row << '\n' << out.str();
 }
 
 }  // namespace
