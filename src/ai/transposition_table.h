@@ -1,6 +1,7 @@
 #pragma once
 
 #include <algorithm>
+#include <cassert>
 #include <cstdint>
 #include <cstdlib>
 #include <memory>
@@ -32,10 +33,12 @@ public:
 
     // The size for a search of depth 10 or more; each placement less halves it, down to
     // kLeastBytes, since a shallow search would spend more on touching the pages of a large
-    // table than the table saves it.
+    // table than the table saves it. Counted in entries of kEntryBytes, the size of an entry on
+    // every target, so that the search visits the same positions on all of them.
     static constexpr std::size_t kBytes = std::size_t{2} << 20;
     static constexpr std::int32_t kFullDepth = 10;
     static constexpr std::size_t kLeastBytes = std::size_t{16} << 10;
+    static constexpr std::size_t kEntryBytes = 24;
 
     // Empty until sized; it then keeps nothing and the search runs without it.
     TranspositionTable() = default;
@@ -46,7 +49,7 @@ public:
     void sizeFor(std::int32_t depth) {
         const std::size_t bytes =
             depth >= kFullDepth ? kBytes : std::max(kBytes >> (kFullDepth - depth), kLeastBytes);
-        const std::size_t count = bytes / sizeof(Entry);
+        const std::size_t count = bytes / kEntryBytes;
         if (count == count_ && entries_) return;
         entries_.reset(static_cast<Entry*>(std::calloc(count, sizeof(Entry))));
         count_ = entries_ ? count : 0;
@@ -70,6 +73,8 @@ public:
             lower = std::max<std::int32_t>(lower, e.lower);
             upper = std::min<std::int32_t>(upper, e.upper);
         }
+        // Bounds on one value, from searches that cannot disagree.
+        assert(lower <= upper);
         const std::int32_t bestPlusOne = best >= 0 ? best + 1 : (same ? e.bestPlusOne : 0);
         e = {own,
              other,
@@ -84,6 +89,11 @@ private:
         void operator()(Entry* entries) const { std::free(entries); }
     };
 
+    // Each colour's discs times an odd constant of well mixed bits (2^64 over the golden ratio,
+    // and a prime of the xxHash family): the high bits of the product depend on every disc, and
+    // the two colours differ, so a position and its colours swapped fall apart. The high 32 bits
+    // times the count, shifted back down, spread the hash evenly over the entries without a
+    // division.
     std::size_t indexOf(Bits own, Bits other) const {
         const Bits hash = (own * 0x9E3779B97F4A7C15ULL) ^ (other * 0xC2B2AE3D27D4EB4FULL);
         return static_cast<std::size_t>(((hash >> 32) * count_) >> 32);
