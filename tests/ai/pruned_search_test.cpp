@@ -130,6 +130,37 @@ TEST(PrunedSearch, SearchesTheFirstPlacementForTheColourNotToMoveAsTheWalk) {
     }
 }
 
+// A root entered right after a pass tests no cut-off, so the walk's answer there does not depend on
+// the caller's alpha and beta; handed a bound far inside its value, the pruned search must not
+// stop at the first placement beyond it either.
+TEST(PrunedSearch, IgnoresTheCallersBoundAtARootAfterAPass) {
+    std::mt19937 random(64);
+    const Kernels& kernels = kernelsFor(bestKernelIsa());
+    int roots = 0;
+    for (int game = 0; game < 200 && roots < 40; ++game) {
+        DscProg match;
+        match.reset();
+        while (!match.isOver() && roots < 40) {
+            const Line moves = allLegal(match);
+            const CellPos m = moves[random() % moves.size()];
+            match.makeMove(m.column, m.row);
+            if (match.status() != MatchStatus::Pass) continue;
+            ++roots;
+            const std::int32_t depth = 4 + roots % 3;
+            const DiscColor computer =
+                roots % 2 == 0 ? match.sideToMove() : opponentOf(match.sideToMove());
+            const std::int32_t value = kernels.treeWalk(match, computer, depth, -999, 999).value;
+            const std::int32_t alpha = match.sideToMove() == computer ? -999 : value + 40;
+            const std::int32_t beta = match.sideToMove() == computer ? value - 40 : 999;
+            const SearchResult walk = kernels.treeWalk(match, computer, depth, alpha, beta);
+            const SearchResult pruned = kernels.prunedSearch(match, computer, depth, alpha, beta);
+            EXPECT_EQ(pruned.move, walk.move) << "depth " << depth << boardDump(match);
+            EXPECT_EQ(pruned.value, walk.value) << "depth " << depth << boardDump(match);
+        }
+    }
+    EXPECT_EQ(roots, 40);
+}
+
 // A depth beyond the end of the game, or none at all (the walk never counts a negative depth down
 // to 0), searches to the end of the game.
 TEST(PrunedSearch, SearchesToTheEndOfTheGameForAnyDepthBeyondIt) {
