@@ -9,6 +9,7 @@
 #include <ostream>
 
 #include "ai/dsc_cpu.h"
+#include "ai/kernels.h"
 #include "ai/tree_walk.h"
 #include "cli/bench_positions.h"
 #include "cli/command_args.h"
@@ -194,11 +195,11 @@ public:
             check_ = (check_ ^ ((answer >> shift) & 0xFF)) * 16777619u;
         }
     }
-    void print(std::ostream& out) const {
+    std::string text() const {
         char line[64];
-        std::snprintf(line, sizeof line, "Bench: %llu %08x\n",
+        std::snprintf(line, sizeof line, "Bench: %llu %08x",
                       static_cast<unsigned long long>(nodes_), check_);
-        out << line;
+        return line;
     }
 
 private:
@@ -255,7 +256,7 @@ int benchFixed(const BenchOptions& options, std::ostream& out, std::ostream& err
     for (const auto& [phase, row] : phases)
         printTotals(phase, row);
     printTotals("total", all);
-    if (options.run[kPruned]) signature.print(out);
+    if (options.run[kPruned]) out << signature.text() << '\n';
     return same ? 0 : kSearchesDisagree;
 }
 
@@ -330,6 +331,23 @@ int benchRandom(const BenchOptions& options, std::ostream& out, std::ostream& er
 }
 
 }  // namespace
+
+std::string benchSignature(std::int32_t depth, const Kernels& kernels) {
+    Signature signature;
+    DscProg match;
+    for (const BenchPosition& position : benchPositions()) {
+        playLine(position.line, match);
+        const SearchResult result = kernels.prunedSearch(match, match.sideToMove(), depth,
+                                                         -kSearchInfinity, kSearchInfinity);
+        Measure m;
+        if (result.move >= 0)
+            m.choice = {result.move / kBoardSize + 1, result.move % kBoardSize + 1};
+        m.value = result.value;
+        m.nodes = result.nodes;
+        signature.add(m);
+    }
+    return signature.text();
+}
 
 int runBench(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     const std::optional<BenchOptions> options = parseOptions(args);

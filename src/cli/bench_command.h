@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <iosfwd>
 #include <string>
 #include <vector>
@@ -17,5 +18,10 @@ namespace discada {
 // (once unless given), the fastest counting. Every search must give the same choice and value,
 // and the two walks the same nodes. Returns 0, 3 when they disagree, 64 for bad arguments.
 int runBench(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+
+struct Kernels;
+// The pruned search's signature over the bench positions at `depth` on one instruction set's
+// kernels, as bench prints it: "Bench: NODES CHECK".
+std::string benchSignature(std::int32_t depth, const Kernels& kernels);
 
 }  // namespace discada
