@@ -90,6 +90,8 @@ private:
         bool testsCutOff;
     };
 
+    // F and E(bound) of the position, fail-soft in (lo, hi); the root also leaves the walk's
+    // placement in rootChoice_ when its value falls inside the window.
     template <NodeType type>
     std::int32_t searchF(std::int32_t depth, std::int32_t lo, std::int32_t hi);
     template <NodeType type>
@@ -98,6 +100,9 @@ private:
     // best; fail-soft below hi. For F (no bound) the order does not matter, so the placements
     // most likely to reach hi come first.
     std::int32_t leafRow(std::int32_t bound, std::int32_t hi);
+    // The root of the walk's search with the bound it inherits: the walk's value, and its
+    // placement in rootChoice_.
+    std::int32_t searchRoot(std::int32_t depth, std::int32_t bound);
     // The root of a game's first placement searched for the colour not to move. With no
     // placement before it, it takes its own best value so far for its caller's bound and cuts
     // off at the first value below it, so it needs every value exactly.
@@ -114,8 +119,8 @@ private:
     void searchBase(Node& node, std::int32_t k, std::int32_t lo, std::int32_t hi);
     // weight -/+ F(child), or weight + the leaf score, fail-soft in (lo, hi).
     ChildValue childValue(const Node& node, Move m, std::int32_t lo, std::int32_t hi);
-    // weight - E(-best) of a positive placement into a child that tests its cut-off, fail-soft
-    // in (lo, hi).
+    // weight - E(-best) of a positive placement into a child that tests its cut-off, `best`
+    // standing for the best value before it; fail-soft in (lo, hi).
     std::int32_t positiveValue(const Node& node, Move m, std::int32_t best, std::int32_t lo,
                                std::int32_t hi);
     // The order in which F visits the placements: the best one of an earlier search, then by how
@@ -154,6 +159,7 @@ private:
     BitPosition& position_;
     TranspositionTable table_;
     std::uint64_t nodes_ = 0;
+    // The walk's placement at the root, -1 until the root's value is found.
     Move rootChoice_ = -1;
 };
 
@@ -173,36 +179,38 @@ inline SearchResult PrunedSearch::search(DiscColor computer, std::int32_t depth,
         result.value = position_.mobilityScore(computer);
     } else {
         const DiscColor previous = position_.lastMoverColor();
-        std::int32_t value = 0;
-        if (previous == -1 && side != computer) {
-            value = searchSelfBoundedRoot(depth);
-        } else {
-            // The bound the root inherits, seen from its side; after a pass it tests nothing.
-            const std::int32_t bound =
-                previous == side ? kInfinity : (side == computer ? beta : -alpha);
-            // Shallower searches of the same parity first, from the least depth the table
-            // keeps, leave their best placements for the move order: the mobility at the leaves
-            // favours whoever placed last, so a search one placement shallower misleads it.
-            std::int32_t guess = kInfinity;
-            for (std::int32_t shallower = kLeastStoredDepth + (depth - kLeastStoredDepth) % 2;
-                 shallower < depth; shallower += 2)
-                guess = searchF<NodeType::Inner>(shallower, -kInfinity, kInfinity);
-            value = kInfinity;
-            // A root that tests nothing first looks for its value near the guess.
-            if (bound == kInfinity && guess != kInfinity) {
-                const std::int32_t lo = guess - kAspiration;
-                const std::int32_t hi = guess + kAspiration;
-                value = searchF<NodeType::Root>(depth, lo, hi);
-                if (value <= lo || value >= hi) value = kInfinity;
-            }
-            if (value == kInfinity)
-                value = searchE<NodeType::Root>(depth, bound, -kInfinity, kInfinity);
-        }
+        // The bound the root inherits, seen from its side; after a pass it tests nothing.
+        const std::int32_t value =
+            previous == -1 && side != computer
+                ? searchSelfBoundedRoot(depth)
+                : searchRoot(depth,
+                             previous == side ? kInfinity : (side == computer ? beta : -alpha));
         result.value = side == computer ? value : -value;
         result.move = rootChoice_;
     }
     result.nodes = nodes_;
     return result;
+}
+
+inline std::int32_t PrunedSearch::searchRoot(std::int32_t depth, std::int32_t bound) {
+    // Step 1. Shallower searches of the same parity, from the least depth the table keeps, leave
+    // their best placements for the move order: the mobility at the leaves favours whoever
+    // placed last, so a search one placement shallower would point it the wrong way.
+    std::int32_t guess = kInfinity;
+    for (std::int32_t shallower = kLeastStoredDepth + (depth - kLeastStoredDepth) % 2;
+         shallower < depth; shallower += 2)
+        guess = searchF<NodeType::Inner>(shallower, -kInfinity, kInfinity);
+
+    // Step 2. A root that tests nothing looks for its value near theirs first.
+    if (bound == kInfinity && guess != kInfinity) {
+        const std::int32_t lo = guess - kAspiration;
+        const std::int32_t hi = guess + kAspiration;
+        const std::int32_t value = searchF<NodeType::Root>(depth, lo, hi);
+        if (value > lo && value < hi) return value;
+    }
+
+    // Step 3. The whole window.
+    return searchE<NodeType::Root>(depth, bound, -kInfinity, kInfinity);
 }
 
 inline std::int32_t PrunedSearch::value(std::int32_t depth, std::int32_t bound, std::int32_t lo,
