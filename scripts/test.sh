@@ -1,13 +1,19 @@
 #!/usr/bin/env bash
-# Sets up the machine, builds everything with warnings as errors and runs every test; builds the
-# Debian package and has lintian judge it; runs the Qt-free tests again under AddressSanitizer and
-# UndefinedBehaviorSanitizer and each fuzz target for a bounded time (FUZZ_SECONDS, 45 by
-# default); then cross-builds the Windows programs and runs their tests under wine.
+# Sets up the machine, checks the formatting, builds everything with warnings as errors and runs
+# every test; builds the Debian package and has lintian judge it; runs the Qt-free tests again
+# under AddressSanitizer and UndefinedBehaviorSanitizer and each fuzz target for a bounded time
+# (FUZZ_SECONDS, 45 by default); then cross-builds the Windows programs and runs their tests
+# under wine.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-# clang with libFuzzer for the fuzz targets; valgrind for the leak run of the desktop program.
-bash scripts/setup.sh clang libclang-rt-14-dev valgrind
+# Everything the tests run is installed before any build is configured: valgrind for the leak
+# run of the desktop program; wine, Xvfb, xdotool and ImageMagick for the Windows programs' tests.
+bash scripts/setup.sh valgrind wine64 fonts-wine xvfb xdotool imagemagick
+
+# Formatting is clang-format's job: every tracked C++ file must be as .clang-format has it.
+git ls-files -z '*.cpp' '*.h' | xargs -0 clang-format --dry-run --Werror
+
 cmake --preset ci
 cmake --build --preset ci
 ctest --preset ci
@@ -25,6 +31,5 @@ bash scripts/fuzz.sh "${FUZZ_SECONDS:-45}"
 # The Windows programs, cross-built with mingw-w64, and their tests under wine; the window test
 # runs the program under Xvfb.
 bash scripts/build_windows.sh
-bash scripts/setup.sh wine64 fonts-wine xvfb xdotool imagemagick
 cmake --build --preset windows
 ctest --preset windows

@@ -19,13 +19,17 @@ title=DiscadaGame
 mkdir -p "$work/screenshots" "$work/play"
 shots=$work/screenshots
 
-export WINEDEBUG=-all WINEDLLOVERRIDES=winemenubuilder.exe=d WINEPREFIX=$work/wine
+# A UTF-8 locale, whatever the caller has: wine names files through the locale's character set.
+export WINEDEBUG=-all WINEDLLOVERRIDES=winemenubuilder.exe=d WINEPREFIX=$work/wine LC_ALL=C.UTF-8
 
 fail() {
     echo "FAILED: $*" >&2
     exit 1
 }
 trap 'fail "line $LINENO: $BASH_COMMAND"' ERR
+for tool in Xvfb xdotool import convert; do
+    command -v "$tool" >/dev/null || fail "$tool is missing: scripts/test.sh installs it"
+done
 
 # Japanese glyphs come from IPA Gothic, linked behind the fonts wine draws its windows with; wine
 # draws the window frames itself, since no window manager runs.
