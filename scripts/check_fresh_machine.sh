@@ -18,7 +18,7 @@ root=${2:-$(mktemp -d /var/tmp/discada-fresh.XXXXXX)}
 commit=$(git rev-parse --verify "$branch^{commit}")
 bash scripts/setup.sh debootstrap
 
-elapsed() { printf '%d min %d s' $((($SECONDS - $1) / 60)) $((($SECONDS - $1) % 60)); }
+elapsed() { printf '%d min %d s' $(((SECONDS - $1) / 60)) $(((SECONDS - $1) % 60)); }
 
 start=$SECONDS
 echo "== debootstrap --variant=minbase bookworm $root"
