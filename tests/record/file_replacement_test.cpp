@@ -45,7 +45,7 @@ TEST(ReplaceFile, ReplacesOnlyOrdinaryFilesAndNoOtherFile) {
     EXPECT_EQ(contents(japanese), "new");
     EXPECT_EQ(contents(dir / "real.txt.saving0"), "someone else's");
 
-    const ReplaceResult halfWay =
+    const FileResult halfWay =
         replaceFile(utf8Of(dir / "real.txt"), "0123456789", [](std::ostream& file, auto bytes) {
             file.write(bytes.data(), 5);
             return false;
