@@ -8,6 +8,7 @@
 
 #include "game/commands.h"
 #include "platform/window_placement.h"
+#include "temp_folder.h"
 #include "window_table.h"
 
 namespace discada {
@@ -39,13 +40,6 @@ int inkInCheckColumn(const QMenu& menu, const QImage& image, QAction* item) {
             ink += image.pixel(x, y) != background ? 1 : 0;
     }
     return ink;
-}
-
-std::filesystem::path freshFolder(const std::string& name) {
-    const auto folder = std::filesystem::temp_directory_path() / ("discada_app_" + name);
-    std::filesystem::remove_all(folder);
-    std::filesystem::create_directories(folder);
-    return folder;
 }
 
 TEST(WindowPlacement, CentresOnThePrimaryScreenTruncatingTowardZero) {
@@ -151,7 +145,7 @@ TEST(MainWindow, OnlyTheLeftButtonsReleasePointCounts) {
 
 TEST(MainWindow, AcceleratorKeysReachTheirCommandsWhileTheMoveListHasFocus) {
     WindowTable table;
-    const auto folder = freshFolder("keys");
+    const TempFolder folder("discada_app_keys");
     const auto previous = std::filesystem::current_path();
     std::filesystem::current_path(folder);
 
@@ -187,10 +181,10 @@ TEST(MainWindow, AcceleratorKeysReachTheirCommandsWhileTheMoveListHasFocus) {
 }
 
 TEST(MainWindow, HelpFromAFolderWithoutTheFileOpensTheInstalledOne) {
-    const auto installed = freshFolder("installed_help");
+    const TempFolder installed("discada_app_installed_help");
     std::ofstream(installed / "readme.txt") << "help\n";
     WindowTable table(installed);
-    const auto working = freshFolder("started_from_menu");
+    const TempFolder working("discada_app_started_from_menu");
     const auto previous = std::filesystem::current_path();
     std::filesystem::current_path(working);
     table.key(Qt::Key_F1);
@@ -240,7 +234,8 @@ TEST(MainWindow, OnlyACheckedMenuItemShowsAMarkAndNoItemABox) {
 
 TEST(MainWindow, LoadedRecordStepsThroughTheReplayButtonsWithUndoGreyed) {
     WindowTable table;
-    const auto record = freshFolder("replay") / "game.txt";
+    const TempFolder folder("discada_app_replay");
+    const auto record = folder / "game.txt";
     std::ofstream(record, std::ios::binary) << " 1:4,3(1)\r\n 2:3,3(2)\r\n 3:3,4(1)\r\n";
     table.files.answerWith(record.string());
     table.controlKey(Qt::Key_O);
