@@ -8,8 +8,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 # Everything the tests run is installed before any build is configured: valgrind for the leak
-# run of the desktop program; wine, Xvfb, xdotool and ImageMagick for the Windows programs' tests.
-bash scripts/setup.sh valgrind wine64 fonts-wine xvfb xdotool imagemagick
+# run of the desktop program; wine and ImageMagick for the Windows programs' tests.
+bash scripts/setup.sh valgrind wine64 fonts-wine imagemagick
 
 # Formatting is clang-format's job: every tracked C++ file must be as .clang-format has it.
 git ls-files -z '*.cpp' '*.h' | xargs -0 clang-format --dry-run --Werror

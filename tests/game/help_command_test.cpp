@@ -7,23 +7,12 @@
 #include <string>
 #include <vector>
 
-#include "platform/document_opener.h"
+#include "recording_opener.h"
 #include "recording_window.h"
 #include "temp_folder.h"
 
 namespace discada {
 namespace {
-
-class RecordingOpener final : public DocumentOpener {
-public:
-    bool open(const std::string& path) override {
-        opened.push_back(path);
-        return succeeds;
-    }
-
-    bool succeeds = true;
-    std::vector<std::string> opened;
-};
 
 void writeFile(const std::filesystem::path& path) {
     std::ofstream(path) << "help\n";
