@@ -5,7 +5,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-bash scripts/setup.sh g++-mingw-w64-x86-64-posix mingw-w64-tools
+bash scripts/setup.sh g++-mingw-w64-x86-64-posix mingw-w64-tools icoutils
 cmake --preset windows
 cmake --build --preset windows --target discada discada-cli
 

@@ -1,11 +1,14 @@
-// Reads what the game's windows show, for the window test: run under the same wine as the game,
-// it finds the windows by class and title as any other program could.
+// Reads what the game's windows show, for the window tests, and what Windows reads of its files:
+// run under the same wine as the game, it finds the windows by class and title as any other
+// program could.
 //
 //   window_probe origin TITLE     the screen position of the main window's client area: "X Y"
 //   window_probe list TITLE       the lines of the main window's move list, top first
 //   window_probe box CAPTION      waits for a message box, prints its texts and presses its OK
+//   window_probe version FILE     the version details of a program, as Explorer reads them
 #include <windows.h>
 
+#include <cstddef>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -70,6 +73,38 @@ int readAndCloseBox(const wchar_t* caption) {
     return 0;
 }
 
+// The file and product version numbers, then the texts of the first language, one per line.
+int printVersion(const wchar_t* file) {
+    DWORD unused = 0;
+    const DWORD size = ::GetFileVersionInfoSizeW(file, &unused);
+    std::vector<std::byte> info(size);
+    if (size == 0 || ::GetFileVersionInfoW(file, 0, size, info.data()) == 0) return 1;
+    VS_FIXEDFILEINFO* fixed = nullptr;
+    UINT length = 0;
+    if (::VerQueryValueW(info.data(), L"\\", reinterpret_cast<void**>(&fixed), &length) == 0)
+        return 1;
+    std::printf("FILEVERSION %d.%d.%d.%d\nPRODUCTVERSION %d.%d.%d.%d\n",
+                HIWORD(fixed->dwFileVersionMS), LOWORD(fixed->dwFileVersionMS),
+                HIWORD(fixed->dwFileVersionLS), LOWORD(fixed->dwFileVersionLS),
+                HIWORD(fixed->dwProductVersionMS), LOWORD(fixed->dwProductVersionMS),
+                HIWORD(fixed->dwProductVersionLS), LOWORD(fixed->dwProductVersionLS));
+    WORD* language = nullptr;
+    if (::VerQueryValueW(info.data(), L"\\VarFileInfo\\Translation",
+                         reinterpret_cast<void**>(&language), &length) == 0 ||
+        length < 2 * sizeof(WORD))
+        return 1;
+    for (const wchar_t* name : {L"ProductName", L"ProductVersion", L"FileVersion",
+                                L"FileDescription", L"OriginalFilename"}) {
+        wchar_t path[64];
+        ::wsprintfW(path, L"\\StringFileInfo\\%04x%04x\\%s", language[0], language[1], name);
+        wchar_t* text = nullptr;
+        const bool found =
+            ::VerQueryValueW(info.data(), path, reinterpret_cast<void**>(&text), &length) != 0;
+        print(std::wstring(name) + L" " + (found ? text : L"(none)"));
+    }
+    return 0;
+}
+
 }  // namespace
 
 int main() {
@@ -81,5 +116,6 @@ int main() {
     if (command == L"origin") return printOrigin(mainWindow(name));
     if (command == L"list") return printList(mainWindow(name));
     if (command == L"box") return readAndCloseBox(name);
+    if (command == L"version") return printVersion(name);
     return 2;
 }
