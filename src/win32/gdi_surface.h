@@ -3,23 +3,26 @@
 #include <windows.h>
 
 #include "platform/surface.h"
+#include "win32/display_scale.h"
 
 namespace discada {
 
 // A Surface on a memory device context that keeps its pixels between paints: the window's back
 // buffer, or the disc sheet the board copies its tiles from. The surface owns the context and
-// the bitmap selected into it.
+// the bitmap selected into it. Its coordinates are logical pixels; `scale` says how many device
+// pixels each one covers.
 class GdiSurface final : public Surface {
 public:
-    // A back buffer of width × height compatible with `screen`, filled with white.
-    GdiSurface(HDC screen, int width, int height);
-    // A surface holding `bitmap`, which it takes over.
-    GdiSurface(HDC screen, HBITMAP bitmap);
+    // A back buffer of width × height logical pixels compatible with `screen`, filled with white.
+    GdiSurface(HDC screen, int width, int height, DisplayScale scale);
+    // A surface holding `bitmap`, which it takes over, drawn at `scale`.
+    GdiSurface(HDC screen, HBITMAP bitmap, DisplayScale scale);
     ~GdiSurface() override;
     GdiSurface(const GdiSurface&) = delete;
     GdiSurface& operator=(const GdiSurface&) = delete;
 
     HDC dc() const { return dc_; }
+    const DisplayScale& scale() const { return scale_; }
 
     void fillRect(const Rect& area, Colour colour) override;
     void copyTransparent(const Surface& sprites, const Rect& source, int x, int y,
@@ -29,6 +32,7 @@ public:
 
 private:
     HDC dc_;
+    DisplayScale scale_;
     HBITMAP bitmap_;
     HGDIOBJ originalBitmap_;
     HFONT font_ = nullptr;

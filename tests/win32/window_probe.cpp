@@ -4,6 +4,9 @@
 //
 //   window_probe origin TITLE     the screen position of the main window's client area: "X Y"
 //   window_probe list TITLE       the lines of the main window's move list, top first
+//   window_probe layout TITLE     the main window's outer size, then the move list's and each
+//                                 replay button's place in the client area, in device pixels,
+//                                 and the list's inner height and row height
 //   window_probe box CAPTION      waits for a message box, prints its texts and presses its OK
 //   window_probe version FILE     the version details of a program, as Explorer reads them
 #include <windows.h>
@@ -33,6 +36,35 @@ int printOrigin(HWND window) {
     POINT origin{0, 0};
     if (window == nullptr || ::ClientToScreen(window, &origin) == 0) return 1;
     std::printf("%ld %ld\n", origin.x, origin.y);
+    return 0;
+}
+
+// "CLASS X Y WIDTH HEIGHT" of a child, in the parent's client coordinates.
+void printChildArea(HWND child, const char* name) {
+    RECT area{};
+    ::GetWindowRect(child, &area);
+    ::MapWindowPoints(nullptr, ::GetParent(child), reinterpret_cast<POINT*>(&area), 2);
+    std::printf("%s %ld %ld %ld %ld", name, area.left, area.top, area.right - area.left,
+                area.bottom - area.top);
+}
+
+int printLayout(HWND window) {
+    RECT outer{};
+    if (window == nullptr || ::GetWindowRect(window, &outer) == 0) return 1;
+    std::printf("window %ld %ld\n", outer.right - outer.left, outer.bottom - outer.top);
+    const HWND list = ::FindWindowExW(window, nullptr, L"LISTBOX", nullptr);
+    if (list == nullptr) return 1;
+    RECT inside{};
+    ::GetClientRect(list, &inside);
+    printChildArea(list, "list");
+    std::printf(" %ld %d\n", inside.bottom,
+                static_cast<int>(::SendMessageW(list, LB_GETITEMHEIGHT, 0, 0)));
+    for (const wchar_t* caption : {L"<<", L"<", L">", L">>"}) {
+        const HWND button = ::FindWindowExW(window, nullptr, L"BUTTON", caption);
+        if (button == nullptr) return 1;
+        printChildArea(button, discada::narrow(caption).c_str());
+        std::printf("\n");
+    }
     return 0;
 }
 
@@ -108,6 +140,8 @@ int printVersion(const wchar_t* file) {
 }  // namespace
 
 int main() {
+    // Coordinates in device pixels, whatever the screen's scaling.
+    ::SetProcessDpiAwarenessContext(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2);
     int count = 0;
     LPWSTR* args = ::CommandLineToArgvW(::GetCommandLineW(), &count);
     if (args == nullptr || count != 3) return 2;
@@ -115,6 +149,7 @@ int main() {
     const wchar_t* name = args[2];
     if (command == L"origin") return printOrigin(mainWindow(name));
     if (command == L"list") return printList(mainWindow(name));
+    if (command == L"layout") return printLayout(mainWindow(name));
     if (command == L"box") return readAndCloseBox(name);
     if (command == L"version") return printVersion(name);
     return 2;
