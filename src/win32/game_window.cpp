@@ -1,40 +1,21 @@
 #include "win32/game_window.h"
 
-#include <array>
 #include <cassert>
 
 #include "game/commands.h"
 #include "game/discada.h"
-#include "platform/window_placement.h"
+#include "game/shell_commands.h"
+#include "game/window_layout.h"
 #include "win32/gdi_surface.h"
 #include "win32/shell_document_opener.h"
 #include "win32/ui_font.h"
+#include "win32/wide_text.h"
 #include "win32/win32_file_chooser.h"
-#include "win32/win32_shell.h"
 #include "win32/win32_window_host.h"
 
 namespace discada {
 
 namespace {
-
-// The back buffer has the window's outer size; its right and bottom strips are never seen.
-constexpr int kBackBufferWidth = kWindowOuterWidth;
-constexpr int kBackBufferHeight = kWindowOuterHeight;
-
-constexpr Rect kMoveListArea = {385, 120, 515, 320};
-// The replay buttons stand 10 pixels below the move list, spread over its width with equal gaps.
-constexpr int kButtonSize = 20;
-constexpr int kMoveListWidth = kMoveListArea.x2 - kMoveListArea.x1;
-constexpr int kButtonGap = (kMoveListWidth - 4 * kButtonSize) / 3;
-constexpr int kButtonY = kMoveListArea.y2 + 10;
-constexpr std::array<const wchar_t*, 4> kButtonCaptions = {L"<<", L"<", L">", L">>"};
-constexpr std::array<int, 4> kButtonCommands = {command::kReplayFirst, command::kReplayBack,
-                                                command::kReplayForward, command::kReplayLast};
-
-constexpr Rect replayButtonArea(std::size_t index) {
-    const int x = kMoveListArea.x1 + static_cast<int>(index) * (kButtonSize + kButtonGap);
-    return {x, kButtonY, x + kButtonSize, kButtonY + kButtonSize};
-}
 
 // Created without a place: placeControls puts it where it belongs.
 void createChild(HWND parent, HINSTANCE instance, const wchar_t* className, const wchar_t* caption,
@@ -58,13 +39,14 @@ struct GameWindow::Session {
         : host(window),
           files(window),
           opener(window),
-          shell(window, host, opener, programFolder),
+          // The close request, handled before this returns: the window is then gone.
+          shell(host, opener, programFolder, [window] { ::SendMessageW(window, WM_CLOSE, 0, 0); }),
           game(host, files, clock) {}
 
     Win32WindowHost host;
     Win32FileChooser files;
     ShellDocumentOpener opener;
-    Win32Shell shell;
+    ShellCommands shell;
     Discada game;
 };
 
@@ -176,8 +158,9 @@ void GameWindow::createControls(HWND window, HINSTANCE instance) {
     // Without LBS_NOINTEGRALHEIGHT: the list shows whole lines only.
     createChild(window, instance, L"LISTBOX", nullptr,
                 WS_VISIBLE | WS_BORDER | WS_VSCROLL | LBS_DISABLENOSCROLL | LBS_NOTIFY, 0);
-    for (std::size_t i = 0; i < kButtonCaptions.size(); ++i)
-        createChild(window, instance, L"BUTTON", kButtonCaptions[i], 0, kButtonCommands[i]);
+    for (const ReplayButton& button : kReplayButtons)
+        createChild(window, instance, L"BUTTON", widen(button.caption).c_str(), 0,
+                    button.commandId);
     placeControls(window);
 }
 
@@ -194,9 +177,10 @@ void GameWindow::placeControls(HWND window) {
     const HWND list = ::FindWindowExW(window, nullptr, L"LISTBOX", nullptr);
     setListFont(list);
     moveChild(list, scale_.pixels(kMoveListArea));
-    for (std::size_t i = 0; i < kButtonCaptions.size(); ++i) {
-        moveChild(::FindWindowExW(window, nullptr, L"BUTTON", kButtonCaptions[i]),
-                  scale_.pixels(replayButtonArea(i)));
+    for (const ReplayButton& button : kReplayButtons) {
+        const std::wstring caption = widen(button.caption);
+        moveChild(::FindWindowExW(window, nullptr, L"BUTTON", caption.c_str()),
+                  scale_.pixels(button.area));
     }
 }
 
