@@ -124,7 +124,8 @@ void GameWindow::makeSurfaces(HWND window) {
     const HBITMAP sheet = ::LoadBitmapW(instance, fine ? L"PIECE_IMG_2X" : L"PIECE_IMG");
     const DisplayScale sheetScale(fine ? 2 * DisplayScale::kLogicalDpi : DisplayScale::kLogicalDpi);
     const HDC screen = ::GetDC(window);
-    sprites_ = std::make_unique<GdiSurface>(screen, sheet, sheetScale);
+    const GdiSurface loaded(screen, sheet, sheetScale);
+    sprites_ = std::make_unique<GdiSurface>(screen, loaded, scale_);
     backBuffer_ = std::make_unique<GdiSurface>(screen, kBackBufferWidth, kBackBufferHeight, scale_);
     ::ReleaseDC(window, screen);
 }

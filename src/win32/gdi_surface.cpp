@@ -24,9 +24,6 @@ GdiSurface::GdiSurface(HDC screen, int width, int height, DisplayScale scale)
                  scale) {
     fillRect({0, 0, width, height}, kRgbWhite);
     font_ = createUiFont(kPanelLineHeight, scale);
-    // A disc tile shrunk or grown keeps the sheet's nearest pixels: no blend with the red
-    // around the disc, which must stay pure to be skipped.
-    ::SetStretchBltMode(dc_, COLORONCOLOR);
 }
 
 GdiSurface::GdiSurface(HDC screen, HBITMAP bitmap, DisplayScale scale)
@@ -34,6 +31,19 @@ GdiSurface::GdiSurface(HDC screen, HBITMAP bitmap, DisplayScale scale)
       scale_(scale),
       bitmap_(bitmap),
       originalBitmap_(::SelectObject(dc_, bitmap_)) {
+    // A picture redrawn at another scale keeps the nearest pixels: none merged into darker
+    // ones, none blended with the red around the discs, which must stay pure to be skipped.
+    ::SetStretchBltMode(dc_, COLORONCOLOR);
+}
+
+GdiSurface::GdiSurface(HDC screen, const GdiSurface& source, DisplayScale scale)
+    : GdiSurface(screen,
+                 ::CreateCompatibleBitmap(screen, scale.pixels(source.logicalSize().cx),
+                                          scale.pixels(source.logicalSize().cy)),
+                 scale) {
+    const SIZE from = source.deviceSize();
+    const SIZE to = deviceSize();
+    ::StretchBlt(dc_, 0, 0, to.cx, to.cy, source.dc_, 0, 0, from.cx, from.cy, SRCCOPY);
 }
 
 GdiSurface::~GdiSurface() {
@@ -41,6 +51,17 @@ GdiSurface::~GdiSurface() {
     ::DeleteDC(dc_);
     ::DeleteObject(bitmap_);
     if (font_ != nullptr) ::DeleteObject(font_);
+}
+
+SIZE GdiSurface::deviceSize() const {
+    BITMAP bitmap{};
+    ::GetObjectW(bitmap_, sizeof bitmap, &bitmap);
+    return {bitmap.bmWidth, bitmap.bmHeight};
+}
+
+SIZE GdiSurface::logicalSize() const {
+    const SIZE device = deviceSize();
+    return {scale_.logical(device.cx), scale_.logical(device.cy)};
 }
 
 void GdiSurface::fillRect(const Rect& area, Colour colour) {

@@ -17,6 +17,10 @@ public:
     GdiSurface(HDC screen, int width, int height, DisplayScale scale);
     // A surface holding `bitmap`, which it takes over, drawn at `scale`.
     GdiSurface(HDC screen, HBITMAP bitmap, DisplayScale scale);
+    // A copy of `source` at `scale`, each pixel taken from the nearest one of `source`: the disc
+    // sheet at the window's scale, whose tiles are then copied without stretching (the system's
+    // stretching transparent copy darkens pixels under wine).
+    GdiSurface(HDC screen, const GdiSurface& source, DisplayScale scale);
     ~GdiSurface() override;
     GdiSurface(const GdiSurface&) = delete;
     GdiSurface& operator=(const GdiSurface&) = delete;
@@ -31,6 +35,9 @@ public:
     void drawText(const Rect& area, std::string_view text) override;
 
 private:
+    SIZE deviceSize() const;
+    SIZE logicalSize() const;
+
     HDC dc_;
     DisplayScale scale_;
     HBITMAP bitmap_;
