@@ -24,7 +24,9 @@ for program in "$@"; do
     name=$(basename "$program")
     manifest=$(wrestool -x --raw --type=24 --name=1 "$program")
     for needed in 'requestedExecutionLevel level="asInvoker"' \
-        'name="Microsoft.Windows.Common-Controls" version="6.0.0.0"'; do
+        'name="Microsoft.Windows.Common-Controls" version="6.0.0.0"' \
+        'WindowsSettings">PerMonitorV2, System</dpiAwareness>' \
+        'WindowsSettings">true</dpiAware>'; do
         grep -qF "$needed" <<<"$manifest" || fail "$name: the manifest lacks $needed"
     done
 
