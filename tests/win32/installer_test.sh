@@ -13,33 +13,13 @@ msi=Z:$(realpath "$1")
 older_msi=Z:$(realpath "$2")
 version=$3
 work=$(realpath -m "$4")
-wine_dir=/usr/lib/wine
-wine=$wine_dir/wine64
-export WINEDEBUG=-all WINEDLLOVERRIDES=winemenubuilder.exe=d WINEPREFIX=$work/wine LC_ALL=C.UTF-8
-
-fail() {
-    echo "FAILED: $*" >&2
-    exit 1
-}
-trap 'fail "line $LINENO: $BASH_COMMAND"' ERR
-
-xvfb=
-cleanup() {
-    [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null
-    "$wine_dir/wineserver" --kill 2>/dev/null || true
-}
-trap cleanup EXIT
+export WINEPREFIX=$work/wine
+source "$(dirname "$0")/wine_display.sh"
 
 rm -rf "$WINEPREFIX"
 mkdir -p "$work"
-# Wine keeps the display it was first started with.
-rm -f "$work/display"
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
-xvfb=$!
-for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
-export DISPLAY=:$(head -1 "$work/display")
-"$wine" wineboot --init >/dev/null 2>&1
-"$wine_dir/wineserver" --wait
+start_display 1024x768
+make_prefix
 user_files() { find "$WINEPREFIX/drive_c/users" -type f | sort; }
 before=$(user_files)
 

@@ -14,45 +14,14 @@ game=$(realpath "$1")
 probe=$(realpath "$2")
 fine_sheet=$(realpath "$3")
 work=$(realpath -m "$4")
-wine_dir=/usr/lib/wine
-wine=$wine_dir/wine64
 title=DiscadaGame
 shots=$work/screenshots
 mkdir -p "$shots" "$work/play"
-export WINEDEBUG=-all WINEDLLOVERRIDES=winemenubuilder.exe=d WINEPREFIX=$work/wine LC_ALL=C.UTF-8
+export WINEPREFIX=$work/wine
+source "$(dirname "$0")/wine_display.sh"
 
-fail() {
-    echo "FAILED: $*" >&2
-    exit 1
-}
-trap 'fail "line $LINENO: $BASH_COMMAND"' ERR
-
-xvfb=
-cleanup() {
-    [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null
-    "$wine_dir/wineserver" --kill 2>/dev/null || true
-}
-trap cleanup EXIT
-
-rm -f "$work/display"
-Xvfb -displayfd 3 -screen 0 2048x1536x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
-xvfb=$!
-for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
-export DISPLAY=:$(head -1 "$work/display")
-
-# Japanese glyphs from IPA Gothic, as in the window test; wine draws the frames itself.
-make_prefix() {
-    "$wine" wineboot --init >/dev/null 2>&1
-    cp /usr/share/fonts/opentype/ipafont-gothic/ipag.ttf "$WINEPREFIX/drive_c/windows/Fonts/"
-    local link='HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink'
-    for face in Tahoma "Microsoft Sans Serif" "MS Shell Dlg" "MS Shell Dlg 2"; do
-        "$wine" reg add "$link" /v "$face" /t REG_MULTI_SZ /d 'ipag.ttf,IPAGothic' /f >/dev/null
-    done
-    "$wine" reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /t REG_SZ /d N /f >/dev/null
-    "$wine" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 192 /f >/dev/null
-    "$wine_dir/wineserver" --wait
-}
-[ -f "$WINEPREFIX/system.reg" ] || make_prefix
+start_display 2048x1536
+[ -f "$WINEPREFIX/system.reg" ] || make_prefix 192
 
 probe() { "$wine" "$probe" "$@" | tr -d '\r'; }
 
