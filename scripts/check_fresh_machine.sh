@@ -2,7 +2,7 @@
 # Runs the test command as on a fresh machine: a minimal Debian 12 made by debootstrap, with no
 # locale in the environment, a fresh clone of BRANCH (the checked-out branch by default) and
 # `bash scripts/test.sh` run there as root. Not part of the test command: it downloads, installs
-# and builds everything, which takes an hour or more on two cores.
+# and builds everything, which takes 20 to 35 minutes on two cores.
 #
 #   bash scripts/check_fresh_machine.sh [BRANCH] [FOLDER]   (as root)
 #
