@@ -16,12 +16,12 @@ namespace discada {
 class BoardView;
 class Clock;
 class Discada;
-class DesktopShell;
 class DocumentOpener;
 class FileChooser;
 class MenuCheckStyle;
 class MessageSink;
 class QtWindowHost;
+class ShellCommands;
 
 // The services the window reaches the desktop through. Tests hand in scripted doubles; a null
 // entry stands for the real one (message boxes, file dialogs, the desktop viewer, the clock).
@@ -82,7 +82,7 @@ private:
 
     // Declared last so the game goes first: it refers to the host and the services.
     std::unique_ptr<QtWindowHost> host_;
-    std::unique_ptr<DesktopShell> shell_;
+    std::unique_ptr<ShellCommands> shell_;
     std::unique_ptr<Discada> game_;
 };
 

@@ -20,7 +20,6 @@ namespace {
 
 constexpr std::int32_t kDefaultDepth = 10;
 constexpr int kModelsDisagree = 3;
-constexpr int kBadArguments = 64;
 
 // The searches in the order of their rows: the game's, then the two walks of the whole tree.
 constexpr std::array<SearchModel, 3> kModels = {SearchModel::Pruned, SearchModel::Fast,
@@ -131,7 +130,7 @@ int runBench(const std::vector<std::string>& args, std::ostream& out, std::ostre
     const std::optional<BenchOptions> options = parseOptions(args);
     if (!options) {
         err << "usage: discada-cli bench [--model pruned|fast|literal[,...]|all] [--depth D]\n";
-        return kBadArguments;
+        return kUsageExitCode;
     }
     NoWaitClock clock;
     DscCpu cpu(clock);

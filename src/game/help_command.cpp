@@ -75,9 +75,4 @@ void showViewerFailure(WindowHost& window) {
     window.showMessage(kViewerFailedText, kErrorCaption, MessageIcon::Warning);
 }
 
-void showVersionBox(WindowHost& window) {
-    const std::string text = std::string(kAppName) + '\t' + std::string(kVersionText);
-    window.showMessage(text, kVersionCaption, MessageIcon::None);
-}
-
 }  // namespace discada

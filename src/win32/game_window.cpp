@@ -1,40 +1,26 @@
 #include "win32/game_window.h"
 
-#include <array>
 #include <cassert>
 
 #include "game/commands.h"
 #include "game/discada.h"
-#include "platform/window_placement.h"
+#include "game/shell_commands.h"
+#include "game/window_layout.h"
 #include "win32/gdi_surface.h"
 #include "win32/shell_document_opener.h"
 #include "win32/ui_font.h"
+#include "win32/wide_text.h"
 #include "win32/win32_file_chooser.h"
-#include "win32/win32_shell.h"
 #include "win32/win32_window_host.h"
 
 namespace discada {
 
 namespace {
 
-// The back buffer has the window's outer size; its right and bottom strips are never seen.
-constexpr int kBackBufferWidth = kWindowOuterWidth;
-constexpr int kBackBufferHeight = kWindowOuterHeight;
-
-constexpr RECT kMoveListArea = {385, 120, 515, 320};
-// The replay buttons stand 10 pixels below the move list, spread over its width with equal gaps.
-constexpr int kButtonSize = 20;
-constexpr int kMoveListWidth = kMoveListArea.right - kMoveListArea.left;
-constexpr int kButtonGap = (kMoveListWidth - 4 * kButtonSize) / 3;
-constexpr int kButtonY = kMoveListArea.bottom + 10;
-constexpr std::array<const wchar_t*, 4> kButtonCaptions = {L"<<", L"<", L">", L">>"};
-constexpr std::array<int, 4> kButtonCommands = {command::kReplayFirst, command::kReplayBack,
-                                                command::kReplayForward, command::kReplayLast};
-
 HWND createChild(HWND parent, HINSTANCE instance, const wchar_t* className, const wchar_t* caption,
-                 DWORD style, const RECT& area, int id) {
-    return ::CreateWindowExW(0, className, caption, WS_CHILD | style, area.left, area.top,
-                             area.right - area.left, area.bottom - area.top, parent,
+                 DWORD style, const Rect& area, int id) {
+    return ::CreateWindowExW(0, className, caption, WS_CHILD | style, area.x1, area.y1,
+                             area.width(), area.height(), parent,
                              reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, nullptr);
 }
 
@@ -46,13 +32,14 @@ struct GameWindow::Session {
         : host(window),
           files(window),
           opener(window),
-          shell(window, host, opener, programFolder),
+          // The close request, handled before this returns: the window is then gone.
+          shell(host, opener, programFolder, [window] { ::SendMessageW(window, WM_CLOSE, 0, 0); }),
           game(host, files, clock) {}
 
     Win32WindowHost host;
     Win32FileChooser files;
     ShellDocumentOpener opener;
-    Win32Shell shell;
+    ShellCommands shell;
     Discada game;
 };
 
@@ -143,10 +130,9 @@ void GameWindow::createControls(HWND window, HINSTANCE instance) {
     listFont_ = createUiFont(0);
     if (list != nullptr)
         ::SendMessageW(list, WM_SETFONT, reinterpret_cast<WPARAM>(listFont_), TRUE);
-    for (std::size_t i = 0; i < kButtonCaptions.size(); ++i) {
-        const int x = kMoveListArea.left + static_cast<int>(i) * (kButtonSize + kButtonGap);
-        createChild(window, instance, L"BUTTON", kButtonCaptions[i], 0,
-                    {x, kButtonY, x + kButtonSize, kButtonY + kButtonSize}, kButtonCommands[i]);
+    for (const ReplayButton& button : kReplayButtons) {
+        createChild(window, instance, L"BUTTON", widen(button.caption).c_str(), 0, button.area,
+                    button.commandId);
     }
 }
 

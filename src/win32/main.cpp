@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "game/app_info.h"
-#include "platform/window_placement.h"
+#include "game/window_layout.h"
 #include "win32/game_window.h"
 #include "win32/wide_text.h"
 

@@ -7,7 +7,8 @@
 #include <fstream>
 
 #include "game/commands.h"
-#include "platform/window_placement.h"
+#include "game/menu_bar.h"
+#include "game/window_layout.h"
 #include "window_table.h"
 
 namespace discada {
@@ -46,13 +47,6 @@ std::filesystem::path freshFolder(const std::string& name) {
     std::filesystem::remove_all(folder);
     std::filesystem::create_directories(folder);
     return folder;
-}
-
-TEST(WindowPlacement, CentresOnThePrimaryScreenTruncatingTowardZero) {
-    EXPECT_EQ(centredWindowPosition(1024, 768), (WindowPosition{247, 177}));
-    EXPECT_EQ(centredWindowPosition(1920, 1080), (WindowPosition{695, 333}));
-    EXPECT_EQ(centredWindowPosition(500, 600), (WindowPosition{-15, 93}));
-    EXPECT_EQ(centredWindowPosition(529, 412), (WindowPosition{0, 0}));
 }
 
 TEST(MainWindow, StartsFixedAndCentredWithAnEmptyListAndHiddenReplayButtons) {
@@ -97,27 +91,31 @@ TEST(MainWindow, MenuBarHoldsEveryItemInOrderWithLevelOneChecked) {
         lines << top->text();
         describeMenu(*top->menu(), "  ", lines);
     }
-    const QStringList expected = {
-        "ゲーム(&G)",
-        "  先手でスタート(&N)\tF2",
-        "  後手でスタート",
-        "  2人で遊ぶ",
-        "  -",
-        "  > cpuのレベル",
-        "    レベル0",
-        "    レベル1",
-        "    レベル2",
-        "  待った(&B)\tF10",
-        "  -",
-        "  棋譜の読み込み(&O)\tCtrl+O",
-        "  棋譜の保存(&A)",
-        "  終局時に保存する",
-        "  -",
-        "  終了(&X)",
-        "ヘルプ(&H)",
-        "  ヘルプ\tF1",
-        "  バージョン情報",
-    };
+    QStringList expected;
+    QString indent;
+    for (const MenuEntry& entry : kMenuBar) {
+        const QString text = QString::fromStdString(menuText(entry));
+        switch (entry.kind) {
+            case MenuEntryKind::Menu:
+                expected << text;
+                indent = "  ";
+                break;
+            case MenuEntryKind::SubMenu:
+                expected << indent + "> " + text;
+                indent += "  ";
+                break;
+            case MenuEntryKind::EndSubMenu:
+                indent.chop(2);
+                break;
+            case MenuEntryKind::Separator:
+                expected << indent + "-";
+                break;
+            case MenuEntryKind::Item:
+            case MenuEntryKind::CheckItem:
+                expected << indent + text;
+                break;
+        }
+    }
     EXPECT_EQ(lines, expected);
     EXPECT_FALSE(table.window.menuItem(command::kLevel0)->isChecked());
     EXPECT_TRUE(table.window.menuItem(command::kLevel1)->isChecked());

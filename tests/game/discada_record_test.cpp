@@ -140,6 +140,11 @@ TEST_F(RecordFiles, LoadingReplaysTheRecordAndTheStepsStopAtBothEnds) {
               (Events{"list select 0", "repaint", "list select 1", "repaint", "list select 2",
                       "list select -1", "repaint", "list select 2", "list select -1"}));
     EXPECT_EQ(t.game.statusText(), "先手の番(黒)     \n\n黒： 2 \n白： 2 ");
+    for (const int placements : {1, 2}) {
+        t.command(command::kReplayForward);
+        EXPECT_EQ(t.game.match().movesPlayed(), placements);
+        EXPECT_EQ(t.window.selected, 3 - placements);
+    }
     t.command(command::kReplayLast);
     EXPECT_EQ(t.game.match().movesPlayed(), 3);
     EXPECT_EQ(t.window.selected, 0);

@@ -7,22 +7,11 @@
 #include <string>
 #include <vector>
 
-#include "platform/document_opener.h"
+#include "recording_opener.h"
 #include "recording_window.h"
 
 namespace discada {
 namespace {
-
-class RecordingOpener final : public DocumentOpener {
-public:
-    bool open(const std::string& path) override {
-        opened.push_back(path);
-        return succeeds;
-    }
-
-    bool succeeds = true;
-    std::vector<std::string> opened;
-};
 
 // An empty folder of its own for each test.
 std::filesystem::path freshFolder() {
