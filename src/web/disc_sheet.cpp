@@ -14,7 +14,7 @@ constexpr double kHighDensityFrom = 1.5;
 constexpr double kHighDensityRatio = 2.0;
 // The sheets are embedded in the module's own file system under these names.
 constexpr const char* kSheetPath = "/PIECE_IMG.bmp";
-constexpr const char* kHighDensitySheetPath = "/PIECE_IMG@2x.bmp";
+constexpr const char* kHighDensitySheetPath = "/PIECE_IMG_2x.bmp";
 
 constexpr std::size_t kFileHeaderSize = 14;
 constexpr std::size_t kInfoHeaderSize = 40;
@@ -54,9 +54,9 @@ std::optional<WebSurface> decodeBmp(std::string_view bytes, double ratio) {
         const std::size_t from = offset + stride * static_cast<std::size_t>(row);
         for (int x = 0; x < width; ++x) {
             const std::size_t at = from + 3 * static_cast<std::size_t>(x);
-            const Colour colour = rgb(static_cast<std::uint8_t>(bytes[at + 2]),
-                                      static_cast<std::uint8_t>(bytes[at + 1]),
-                                      static_cast<std::uint8_t>(bytes[at]));
+            const Colour colour =
+                rgb(static_cast<std::uint8_t>(bytes[at + 2]),
+                    static_cast<std::uint8_t>(bytes[at + 1]), static_cast<std::uint8_t>(bytes[at]));
             pixels[static_cast<std::size_t>(y) * width + x] = WebSurface::pixelOf(colour);
         }
     }

@@ -36,15 +36,13 @@ EM_JS(void, pageSetLayout,
           DiscadaPage.setLayout(outerWidth, outerHeight, clientWidth, clientHeight,
                                 [ listX1, listY1, listX2, listY2 ]);
       });
-EM_JS(void, pageAddMenuEntry, (int kind, int id, const char* text), {
-    DiscadaPage.addMenuEntry(kind, id, UTF8ToString(text));
-});
+EM_JS(void, pageAddMenuEntry, (int kind, int id, const char* text),
+      { DiscadaPage.addMenuEntry(kind, id, UTF8ToString(text)); });
 EM_JS(void, pageAddReplayButton, (const char* caption, int id, int x1, int y1, int x2, int y2), {
     DiscadaPage.addReplayButton(UTF8ToString(caption), id, [ x1, y1, x2, y2 ]);
 });
-EM_JS(void, pageAddAccelerator, (const char* key, int character, int id), {
-    DiscadaPage.addAccelerator(UTF8ToString(key), character, id);
-});
+EM_JS(void, pageAddAccelerator, (const char* key, int character, int id),
+      { DiscadaPage.addAccelerator(UTF8ToString(key), character, id); });
 EM_JS(void, pagePresent, (const std::uint32_t* pixels, int width, int height), {
     DiscadaPage.present(HEAPU8.subarray(pixels, pixels + 4 * width * height), width, height);
 });
@@ -72,11 +70,11 @@ const char* keyName(AcceleratorKey key) {
 // bar and the accelerator keys, all from the tables every front end shares.
 void describeWindow() {
     pageSetTitle(std::string(kAppName).c_str());
-    pageSetLayout(kWindowOuterWidth, kWindowOuterHeight, kClientWidth, kClientHeight, kMoveListArea.x1, kMoveListArea.y1,
-                  kMoveListArea.x2, kMoveListArea.y2);
+    pageSetLayout(kWindowOuterWidth, kWindowOuterHeight, kClientWidth, kClientHeight,
+                  kMoveListArea.x1, kMoveListArea.y1, kMoveListArea.x2, kMoveListArea.y2);
     for (const ReplayButton& button : kReplayButtons) {
-        pageAddReplayButton(std::string(button.caption).c_str(), button.commandId,
-                            button.area.x1, button.area.y1, button.area.x2, button.area.y2);
+        pageAddReplayButton(std::string(button.caption).c_str(), button.commandId, button.area.x1,
+                            button.area.y1, button.area.x2, button.area.y2);
     }
     for (const MenuEntry& entry : kMenuBar)
         pageAddMenuEntry(static_cast<int>(entry.kind), entry.commandId, menuText(entry).c_str());
@@ -84,7 +82,8 @@ void describeWindow() {
         if (const auto* key = std::get_if<AcceleratorKey>(&accelerator.trigger))
             pageAddAccelerator(keyName(*key), 0, accelerator.commandId);
         else
-            pageAddAccelerator("", static_cast<int>(std::get<TypedCharacter>(accelerator.trigger).code),
+            pageAddAccelerator("",
+                               static_cast<int>(std::get<TypedCharacter>(accelerator.trigger).code),
                                accelerator.commandId);
     }
 }
@@ -134,8 +133,7 @@ public:
         pagePresent(backBuffer_.pixels().data(), backBuffer_.deviceWidth(),
                     backBuffer_.deviceHeight());
         for (const WebSurface::Text& text : backBuffer_.takeTexts()) {
-            pageDrawText(text.area.x1, text.area.y1, text.area.x2, text.area.y2,
-                         text.text.c_str());
+            pageDrawText(text.area.x1, text.area.y1, text.area.x2, text.area.y2, text.text.c_str());
         }
     }
 
@@ -202,5 +200,4 @@ EMSCRIPTEN_KEEPALIVE void web_close() {
 EMSCRIPTEN_KEEPALIVE void web_quit() {
     if (program && program->closed()) program.reset();
 }
-
 }

@@ -14,12 +14,10 @@ namespace {
 constexpr const char* kPageFolder = "/page";
 constexpr const char* kHelpFileName = "readme.txt";
 
-EM_JS(int, pageOpenDocument, (const char* name), {
-    return DiscadaPage.openDocument(UTF8ToString(name)) ? 1 : 0;
-});
-EM_ASYNC_JS(int, pageHasFile, (const char* name), {
-    return (await DiscadaPage.hasFile(UTF8ToString(name))) ? 1 : 0;
-});
+EM_JS(int, pageOpenDocument, (const char* name),
+      { return DiscadaPage.openDocument(UTF8ToString(name)) ? 1 : 0; });
+EM_ASYNC_JS(int, pageHasFile, (const char* name),
+            { return (await DiscadaPage.hasFile(UTF8ToString(name))) ? 1 : 0; });
 
 }  // namespace
 

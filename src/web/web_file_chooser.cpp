@@ -22,9 +22,9 @@ constexpr std::string_view kRecordFolder = "/records";
 EM_ASYNC_JS(char*, pageChooseSave,
             (const char* title, const char* suggested, const char* filters, const char* extension),
             {
-                return allocateUTF8(await DiscadaPage.chooseSave(
-                    UTF8ToString(title), UTF8ToString(suggested), UTF8ToString(filters),
-                    UTF8ToString(extension)));
+                return allocateUTF8(
+                    await DiscadaPage.chooseSave(UTF8ToString(title), UTF8ToString(suggested),
+                                                 UTF8ToString(filters), UTF8ToString(extension)));
             });
 EM_ASYNC_JS(char*, pageChooseOpen, (const char* folder, int limit), {
     const answer = await DiscadaPage.chooseOpen(limit);

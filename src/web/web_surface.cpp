@@ -22,7 +22,9 @@ WebSurface::WebSurface(int width, int height, double ratio)
 
 WebSurface::WebSurface(int deviceWidth, int deviceHeight, double ratio,
                        std::vector<std::uint32_t> pixels)
-    : deviceWidth_(deviceWidth), deviceHeight_(deviceHeight), ratio_(ratio),
+    : deviceWidth_(deviceWidth),
+      deviceHeight_(deviceHeight),
+      ratio_(ratio),
       pixels_(std::move(pixels)) {
     assert(pixels_.size() == static_cast<std::size_t>(deviceWidth_) * deviceHeight_);
 }

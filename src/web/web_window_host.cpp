@@ -9,19 +9,16 @@ namespace discada {
 namespace {
 
 // The page's side of each call lives in page.js as the methods of `DiscadaPage`.
-EM_ASYNC_JS(void, pageShowMessage, (const char* text, const char* caption, int icon), {
-    await DiscadaPage.showMessage(UTF8ToString(text), UTF8ToString(caption), icon);
-});
+EM_ASYNC_JS(void, pageShowMessage, (const char* text, const char* caption, int icon),
+            { await DiscadaPage.showMessage(UTF8ToString(text), UTF8ToString(caption), icon); });
 EM_JS(void, pageListReset, (), { DiscadaPage.listReset(); });
-EM_JS(void, pageListInsertTop, (const char* text), {
-    DiscadaPage.listInsertTop(UTF8ToString(text));
-});
+EM_JS(void, pageListInsertTop, (const char* text),
+      { DiscadaPage.listInsertTop(UTF8ToString(text)); });
 EM_JS(void, pageListDeleteTop, (), { DiscadaPage.listDeleteTop(); });
 EM_JS(void, pageListSelect, (int index), { DiscadaPage.listSelect(index); });
 EM_JS(void, pageShowReplayButtons, (int shown), { DiscadaPage.showReplayButtons(shown != 0); });
-EM_JS(void, pageSetMenuState, (int id, int checked, int greyed), {
-    DiscadaPage.setMenuState(id, checked != 0, greyed != 0);
-});
+EM_JS(void, pageSetMenuState, (int id, int checked, int greyed),
+      { DiscadaPage.setMenuState(id, checked != 0, greyed != 0); });
 EM_JS(void, pageRequestRepaint, (), { DiscadaPage.requestRepaint(); });
 
 // The icon as the page names it: 0 none, 1 information, 2 warning.
@@ -39,8 +36,7 @@ int iconCode(MessageIcon icon) {
 
 }  // namespace
 
-void WebWindowHost::showMessage(std::string_view text, std::string_view caption,
-                                MessageIcon icon) {
+void WebWindowHost::showMessage(std::string_view text, std::string_view caption, MessageIcon icon) {
     if (!attached_) return;
     pageShowMessage(std::string(text).c_str(), std::string(caption).c_str(), iconCode(icon));
 }
