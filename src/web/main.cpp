@@ -105,7 +105,6 @@ public:
     }
 
     void start() {
-        describeWindow();
         game_.newGame(GameMode::ComputerWhite);
         paint();
     }
@@ -171,6 +170,8 @@ extern "C" {
 
 EMSCRIPTEN_KEEPALIVE void web_start(double ratio) {
     if (program) return;
+    // The menu is there before the game sets the level's check mark.
+    discada::describeWindow();
     program = std::make_unique<discada::WebProgram>(ratio);
     program->start();
 }

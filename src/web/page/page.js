@@ -346,7 +346,7 @@ const DiscadaPage = (() => {
         } else {
             menuItems.set(id, item);
         }
-        item.addEventListener("pointerenter", () => highlight(item, false));
+        item.addEventListener("pointerenter", () => highlight(item, Submenu.Shown));
         item.addEventListener("pointerup", (event) => {
             event.stopPropagation();
             activate(item);
@@ -371,7 +371,7 @@ const DiscadaPage = (() => {
         top.classList.add("active");
         top.menu.hidden = false;
         openMenus = [top.menu];
-        if (withKeyboard) highlight(itemsOf(top.menu)[0], false);
+        if (withKeyboard) highlight(itemsOf(top.menu)[0], Submenu.Closed);
     }
 
     function closeMenus() {
@@ -383,9 +383,12 @@ const DiscadaPage = (() => {
         openMenus = [];
     }
 
-    // Makes `item` the active entry of its menu; a submenu opens when the pointer rests on it or
-    // the keyboard asks.
-    function highlight(item, openSubmenu) {
+    // How a highlighted item's submenu opens: not at all (the arrow keys passing over it), shown
+    // (the pointer resting on it) or entered with its first item active (the keyboard asking).
+    const Submenu = { Closed: 0, Shown: 1, Entered: 2 };
+
+    // Makes `item` the active entry of its menu.
+    function highlight(item, submenu) {
         if (!item) return;
         const menu = item.parentElement;
         const depth = openMenus.indexOf(menu);
@@ -395,16 +398,16 @@ const DiscadaPage = (() => {
             for (const other of itemsOf(deeper)) other.classList.remove("active");
         }
         for (const other of itemsOf(menu)) other.classList.toggle("active", other === item);
-        if (item.submenu && (openSubmenu || !item.classList.contains("greyed"))) {
+        if (item.submenu && submenu !== Submenu.Closed) {
             item.submenu.hidden = false;
             openMenus.push(item.submenu);
-            if (openSubmenu) highlight(itemsOf(item.submenu)[0], false);
+            if (submenu === Submenu.Entered) highlight(itemsOf(item.submenu)[0], Submenu.Closed);
         }
     }
 
     function activate(item) {
         if (item.submenu) {
-            highlight(item, true);
+            highlight(item, Submenu.Entered);
             return;
         }
         if (item.classList.contains("greyed")) return;
@@ -425,21 +428,19 @@ const DiscadaPage = (() => {
         const topIndex = topMenus.findIndex((top) => top.menu === openMenus[0]);
         switch (event.key) {
             case "ArrowDown":
-                highlight(items[(index + 1) % items.length], false);
+                highlight(items[(index + 1) % items.length], Submenu.Closed);
                 break;
             case "ArrowUp":
-                highlight(items[(index - 1 + items.length) % items.length], false);
+                highlight(items[(index - 1 + items.length) % items.length], Submenu.Closed);
                 break;
             case "ArrowRight":
-                if (current && current.submenu) highlight(current, true);
+                if (current && current.submenu) highlight(current, Submenu.Entered);
                 else openTop(topMenus[(topIndex + 1) % topMenus.length], true);
                 break;
             case "ArrowLeft":
                 if (openMenus.length > 1) {
                     const parent = openMenus[openMenus.length - 2];
-                    highlight(activeItem(parent), false);
-                    menu.hidden = true;
-                    openMenus.pop();
+                    highlight(activeItem(parent), Submenu.Closed);
                 } else {
                     openTop(topMenus[(topIndex - 1 + topMenus.length) % topMenus.length], true);
                 }
@@ -815,8 +816,14 @@ const DiscadaPage = (() => {
         document.body.dataset.ready = "true";
     }
 
+    // Whether the page still has work of its own: a call of the game that is not waiting for the
+    // person (in a box or a dialog), input in the queue, or a paint.
+    function busy() {
+        return (running && modalLayer.hidden) || queue.length > 0 || paintScheduled;
+    }
+
     return {
-        setLayout, setTitle, addMenuEntry, addReplayButton, addAccelerator, setMenuState,
+        busy, setLayout, setTitle, addMenuEntry, addReplayButton, addAccelerator, setMenuState,
         requestRepaint, present, drawText, listReset, listInsertTop, listDeleteTop, listSelect,
         showReplayButtons, showMessage, chooseSave, chooseOpen, deliverSave, hasFile, openDocument,
         close, start,
