@@ -8,6 +8,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     qt6-base-dev qt6-translations-l10n
     fonts-ipafont-gothic xdg-utils
+    xvfb openbox xdotool x11-utils
     desktop-file-utils appstream lintian dpkg-dev file
     "$@"
 )

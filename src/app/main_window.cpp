@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
+#include <QWindow>
 #include <variant>
 
 #include "app/board_view.h"
@@ -30,6 +31,10 @@
 namespace discada {
 
 namespace {
+
+// After the window is first shown it looks for its frame this often, for one second at most.
+constexpr int kFrameCheckIntervalMs = 10;
+constexpr int kFrameChecks = 100;
 
 // Caption, fixed bar and minimise box only: no maximise box, no sizing border.
 constexpr Qt::WindowFlags kWindowFlags = Qt::Window | Qt::CustomizeWindowHint |
@@ -213,16 +218,30 @@ void MainWindow::placeOnPrimaryScreen() {
         centredWindowPosition(screen->size().width(), screen->size().height());
     centredCorner_ = QPoint(at.x, at.y);
     move(*centredCorner_);
+    frameWatch_.setInterval(kFrameCheckIntervalMs);
+    connect(&frameWatch_, &QTimer::timeout, this, &MainWindow::placeFrameOnceKnown);
 }
 
-// A window manager frames the window only once it is shown. When the frame is first known, the
-// frame, not the area inside it, goes to the centred corner; afterwards the window stays where
-// the user puts it. Without a window manager there is no frame and the window stays put.
-void MainWindow::moveEvent(QMoveEvent* event) {
-    QMainWindow::moveEvent(event);
-    if (frameCentred_ || !centredCorner_ || frameGeometry().size() == size()) return;
-    frameCentred_ = true;
-    move(*centredCorner_);
+void MainWindow::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (centredCorner_ && !frameWatch_.isActive()) frameWatch_.start();
+}
+
+// A window manager frames the window only after it is shown, and announces the frame's size
+// before or after the first move: nothing tells the widget, whose own idea of its frame is
+// refreshed only by the next move, so the window asks its native window. Once the frame is
+// known, the frame, not the area inside it, goes to the centred corner, once; afterwards the
+// window stays where the user puts it. Without a window manager no frame appears and the window
+// stays where it is.
+void MainWindow::placeFrameOnceKnown() {
+    const QMargins frame = windowHandle()->frameMargins();
+    if (!frame.isNull()) {
+        windowHandle()->setPosition(*centredCorner_ + QPoint(frame.left(), frame.top()));
+    } else if (++frameChecks_ < kFrameChecks) {
+        return;
+    }
+    frameWatch_.stop();
+    centredCorner_.reset();
 }
 
 void MainWindow::triggerCommand(int commandId) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QTimer>
 #include <array>
 #include <filesystem>
 #include <map>
@@ -49,7 +50,7 @@ public:
     const Discada& game() const { return *game_; }
 
 protected:
-    void moveEvent(QMoveEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     // Catches the typed character of the load command whatever child of the window has the focus.
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -58,6 +59,7 @@ private:
     void buildMenu();
     void buildAcceleratorKeys();
     void placeOnPrimaryScreen();
+    void placeFrameOnceKnown();
     void adoptServices(const DesktopServices& services);
     // A key acts through its menu item, so it does nothing while the item is greyed.
     void triggerCommand(int commandId);
@@ -69,9 +71,11 @@ private:
     std::map<int, QAction*> menuItems_;
     // The look of the menus' check marks, shared by every menu; a child of the window.
     MenuCheckStyle* menuStyle_ = nullptr;
-    // Where the window's outer frame belongs, and whether the frame has been put there.
+    // Where the window's outer frame belongs, until the frame has been put there or the time to
+    // look for it has passed.
     std::optional<QPoint> centredCorner_;
-    bool frameCentred_ = false;
+    QTimer frameWatch_;
+    int frameChecks_ = 0;
 
     // The real desktop services, for the entries a caller left null.
     std::unique_ptr<MessageSink> ownMessages_;
