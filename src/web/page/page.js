@@ -725,6 +725,7 @@ const DiscadaPage = (() => {
     function chooseOpen(limit) {
         return new Promise((resolve) => {
             let settled = false;
+            let chosen = false;
             const settle = (answer) => {
                 if (settled) return;
                 settled = true;
@@ -735,6 +736,7 @@ const DiscadaPage = (() => {
             };
             fileInput.value = "";
             fileInput.onchange = async () => {
+                chosen = true;
                 const file = fileInput.files[0];
                 if (!file) {
                     settle({ outcome: "X" });
@@ -749,10 +751,11 @@ const DiscadaPage = (() => {
                 }
             };
             fileInput.oncancel = () => settle({ outcome: "X" });
-            // Browsers without the cancel event: the page gets the focus back and no file came.
+            // Browsers that send no cancel event for a file input: the page gets the focus back
+            // and no file comes.
             const onFocus = () => setTimeout(() => {
-                if (!("oncancel" in fileInput) && fileInput.files.length === 0) settle({ outcome: "X" });
-            }, 1000);
+                if (!chosen) settle({ outcome: "X" });
+            }, 1500);
             window.addEventListener("focus", onFocus);
             showModal(document.createElement("div"));
             fileInput.click();
