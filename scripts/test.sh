@@ -32,7 +32,7 @@ ctest --preset windows
 
 # The browser program: the Qt-free tests built with Emscripten under Node, and the page in headless
 # Chromium driven by Debian's Selenium.
-bash scripts/build_web.sh
 bash scripts/setup.sh chromium chromium-driver python3-selenium
+bash scripts/build_web.sh
 cmake --build --preset web
 ctest --preset web

@@ -536,6 +536,9 @@ const DiscadaPage = (() => {
         post(() => call("web_click", x, y));
     });
 
+    // A right-button press (or a long touch) changes nothing, as on the desktop: no browser menu.
+    windowElement.addEventListener("contextmenu", (event) => event.preventDefault());
+
     // The close box closes as the menu's close item does, after the input before it.
     windowElement.querySelector(".close-box").addEventListener("click", () => post(() => call("web_close")));
 
