@@ -6,8 +6,9 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-# Emscripten's tools run under Node and need Debian's acorn.
-bash scripts/setup.sh emscripten nodejs node-acorn
+# Emscripten's tools run under Node and need Debian's acorn; the page's font is cut from M PLUS 1
+# with HarfBuzz.
+bash scripts/setup.sh emscripten nodejs node-acorn fonts-mplus libharfbuzz-bin
 cmake --preset web
 cmake --build --preset web --target discada_page
 

@@ -4,6 +4,8 @@
 // twice.
 #include <emscripten.h>
 
+#include <fstream>
+#include <iterator>
 #include <memory>
 #include <string>
 #include <variant>
@@ -50,6 +52,17 @@ EM_JS(void, pageDrawText, (int x1, int y1, int x2, int y2, const char* text), {
     DiscadaPage.drawText([ x1, y1, x2, y2 ], UTF8ToString(text));
 });
 EM_JS(void, pageClose, (), { DiscadaPage.close(); });
+EM_ASYNC_JS(void, pageAddFont, (const char* bytes, int length),
+            { await DiscadaPage.addFont(HEAPU8.slice(bytes, bytes + length)); });
+
+// The page's Japanese font, embedded in the module's own file system.
+constexpr const char* kUiFontPath = "/ui_font.otf";
+
+void addUiFont() {
+    std::ifstream in(kUiFontPath, std::ios::binary);
+    const std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    pageAddFont(bytes.data(), static_cast<int>(bytes.size()));
+}
 
 // The key names the page matches KeyboardEvent.key against.
 const char* keyName(AcceleratorKey key) {
@@ -170,6 +183,7 @@ extern "C" {
 
 EMSCRIPTEN_KEEPALIVE void web_start(double ratio) {
     if (program) return;
+    discada::addUiFont();
     // The menu is there before the game sets the level's check mark.
     discada::describeWindow();
     program = std::make_unique<discada::WebProgram>(ratio);

@@ -15,6 +15,7 @@ const DiscadaPage = (() => {
     const modalLayer = windowElement.querySelector(".modal-layer");
     const fileInput = document.querySelector(".file-input");
 
+    const kUiFontFamily = "Discada UI";
     // The panel's text as the desktop's system font shows it: 16 pixels, about 19 a line.
     const kPanelFont = "16px " + getComputedStyle(document.documentElement).getPropertyValue("--ui-font");
     const kPanelLineHeight = 19;
@@ -794,6 +795,18 @@ const DiscadaPage = (() => {
         return true;
     }
 
+    // Makes the page's own font, cut from a Japanese font for exactly the texts the page shows,
+    // the first choice of every text, the panel's included.
+    async function addFont(bytes) {
+        const face = new FontFace(kUiFontFamily, bytes);
+        document.fonts.add(face);
+        try {
+            await face.load();
+        } catch (error) {
+            console.error(error);
+        }
+    }
+
     // ---- Closing --------------------------------------------------------------------------------
 
     // The game is over as a closed window's: nothing of it stays on the page.
@@ -836,7 +849,7 @@ const DiscadaPage = (() => {
     }
 
     return {
-        busy, heapBytes, setLayout, setTitle, addMenuEntry, addReplayButton, addAccelerator, setMenuState,
+        busy, heapBytes, addFont, setLayout, setTitle, addMenuEntry, addReplayButton, addAccelerator, setMenuState,
         requestRepaint, present, drawText, listReset, listInsertTop, listDeleteTop, listSelect,
         showReplayButtons, showMessage, chooseSave, chooseOpen, deliverSave, hasFile, openDocument,
         close, start,
