@@ -26,10 +26,13 @@ struct WindowPosition {
     bool operator==(const WindowPosition&) const = default;
 };
 
-// The top-left corner that centres the window on a screen of the given size. The division
-// truncates toward zero, so a screen one pixel narrower than the window still gives x = 0.
-constexpr WindowPosition centredWindowPosition(int screenWidth, int screenHeight) {
-    return {(screenWidth - kWindowOuterWidth) / 2, (screenHeight - kWindowOuterHeight) / 2};
+// The top-left corner that centres the window on a screen of the given size; on a scaled screen
+// the window's outer size is given in the screen's pixels. The division truncates toward zero, so
+// a screen one pixel narrower than the window still gives x = 0.
+constexpr WindowPosition centredWindowPosition(int screenWidth, int screenHeight,
+                                               int windowWidth = kWindowOuterWidth,
+                                               int windowHeight = kWindowOuterHeight) {
+    return {(screenWidth - windowWidth) / 2, (screenHeight - windowHeight) / 2};
 }
 
 // A list box that fits its height to whole rows may end up shorter.

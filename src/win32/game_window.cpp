@@ -17,11 +17,18 @@ namespace discada {
 
 namespace {
 
-HWND createChild(HWND parent, HINSTANCE instance, const wchar_t* className, const wchar_t* caption,
-                 DWORD style, const Rect& area, int id) {
-    return ::CreateWindowExW(0, className, caption, WS_CHILD | style, area.x1, area.y1,
-                             area.width(), area.height(), parent,
-                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, nullptr);
+// Created without a place: placeControls puts it where it belongs.
+void createChild(HWND parent, HINSTANCE instance, const wchar_t* className, const wchar_t* caption,
+                 DWORD style, int id) {
+    ::CreateWindowExW(0, className, caption, WS_CHILD | style, 0, 0, 0, 0, parent,
+                      reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, nullptr);
+}
+
+// `area` is in device pixels.
+void moveChild(HWND child, const Rect& area) {
+    if (child != nullptr)
+        ::SetWindowPos(child, nullptr, area.x1, area.y1, area.width(), area.height(),
+                       SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 }  // namespace
@@ -87,7 +94,11 @@ LRESULT GameWindow::handle(HWND window, UINT message, WPARAM wParam, LPARAM lPar
             return 0;
         case WM_LBUTTONUP:
             // A click counts where the button is released, in unsigned client coordinates.
-            session_->game.onBoardClick(LOWORD(lParam), HIWORD(lParam));
+            session_->game.onBoardClick(scale_.logical(LOWORD(lParam)),
+                                        scale_.logical(HIWORD(lParam)));
+            return 0;
+        case WM_DPICHANGED:
+            onDpiChanged(window, HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
             return 0;
         case WM_RBUTTONDOWN:
             // No context menu: the right button does nothing.
@@ -98,13 +109,25 @@ LRESULT GameWindow::handle(HWND window, UINT message, WPARAM wParam, LPARAM lPar
 }
 
 void GameWindow::onCreate(HWND window) {
-    const auto instance = reinterpret_cast<HINSTANCE>(::GetWindowLongPtrW(window, GWLP_HINSTANCE));
-    const HDC screen = ::GetDC(window);
-    sprites_ = std::make_unique<GdiSurface>(screen, ::LoadBitmapW(instance, L"PIECE_IMG"));
-    backBuffer_ = std::make_unique<GdiSurface>(screen, kBackBufferWidth, kBackBufferHeight);
-    ::ReleaseDC(window, screen);
+    // The window opens at the system's scaling; the screen it lands on may have another.
+    scale_ = windowScale(window);
+    ::SetWindowPos(window, nullptr, 0, 0, scale_.pixels(kWindowOuterWidth),
+                   scale_.pixels(kWindowOuterHeight), SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    makeSurfaces(window);
     session_->game.newGame(GameMode::ComputerWhite);
     ::InvalidateRect(window, nullptr, FALSE);
+}
+
+void GameWindow::makeSurfaces(HWND window) {
+    const auto instance = reinterpret_cast<HINSTANCE>(::GetWindowLongPtrW(window, GWLP_HINSTANCE));
+    const bool fine = scale_.wantsFineSheet();
+    const HBITMAP sheet = ::LoadBitmapW(instance, fine ? L"PIECE_IMG_2X" : L"PIECE_IMG");
+    const DisplayScale sheetScale(fine ? 2 * DisplayScale::kLogicalDpi : DisplayScale::kLogicalDpi);
+    const HDC screen = ::GetDC(window);
+    const GdiSurface loaded(screen, sheet, sheetScale);
+    sprites_ = std::make_unique<GdiSurface>(screen, loaded, scale_);
+    backBuffer_ = std::make_unique<GdiSurface>(screen, kBackBufferWidth, kBackBufferHeight, scale_);
+    ::ReleaseDC(window, screen);
 }
 
 void GameWindow::onPaint(HWND window) {
@@ -112,8 +135,18 @@ void GameWindow::onPaint(HWND window) {
     PAINTSTRUCT paint{};
     const HDC target = ::BeginPaint(window, &paint);
     // The whole scene in one copy, whatever part was invalid: never a half-drawn frame.
-    ::BitBlt(target, 0, 0, kBackBufferWidth, kBackBufferHeight, backBuffer_->dc(), 0, 0, SRCCOPY);
+    ::BitBlt(target, 0, 0, scale_.pixels(kBackBufferWidth), scale_.pixels(kBackBufferHeight),
+             backBuffer_->dc(), 0, 0, SRCCOPY);
     ::EndPaint(window, &paint);
+}
+
+void GameWindow::onDpiChanged(HWND window, int dpi, const RECT& suggested) {
+    scale_ = DisplayScale(dpi);
+    makeSurfaces(window);
+    placeControls(window);
+    ::SetWindowPos(window, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                   suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    ::InvalidateRect(window, nullptr, FALSE);
 }
 
 void GameWindow::onDestroy() {
@@ -124,15 +157,31 @@ void GameWindow::onDestroy() {
 
 void GameWindow::createControls(HWND window, HINSTANCE instance) {
     // Without LBS_NOINTEGRALHEIGHT: the list shows whole lines only.
-    const HWND list = createChild(
-        window, instance, L"LISTBOX", nullptr,
-        WS_VISIBLE | WS_BORDER | WS_VSCROLL | LBS_DISABLENOSCROLL | LBS_NOTIFY, kMoveListArea, 0);
-    listFont_ = createUiFont(0);
+    createChild(window, instance, L"LISTBOX", nullptr,
+                WS_VISIBLE | WS_BORDER | WS_VSCROLL | LBS_DISABLENOSCROLL | LBS_NOTIFY, 0);
+    for (const ReplayButton& button : kReplayButtons)
+        createChild(window, instance, L"BUTTON", widen(button.caption).c_str(), 0,
+                    button.commandId);
+    placeControls(window);
+}
+
+void GameWindow::setListFont(HWND list) {
+    const HFONT previous = listFont_;
+    listFont_ = createUiFont(0, scale_);
     if (list != nullptr)
         ::SendMessageW(list, WM_SETFONT, reinterpret_cast<WPARAM>(listFont_), TRUE);
+    if (previous != nullptr) ::DeleteObject(previous);
+}
+
+void GameWindow::placeControls(HWND window) {
+    // The font first: the list fits its height to whole rows of the font it shows.
+    const HWND list = ::FindWindowExW(window, nullptr, L"LISTBOX", nullptr);
+    setListFont(list);
+    moveChild(list, scale_.pixels(kMoveListArea));
     for (const ReplayButton& button : kReplayButtons) {
-        createChild(window, instance, L"BUTTON", widen(button.caption).c_str(), 0, button.area,
-                    button.commandId);
+        const std::wstring caption = widen(button.caption);
+        moveChild(::FindWindowExW(window, nullptr, L"BUTTON", caption.c_str()),
+                  scale_.pixels(button.area));
     }
 }
 
