@@ -3,7 +3,8 @@
 # every test; builds the Debian package and has lintian judge it; runs the Qt-free tests again
 # under AddressSanitizer and UndefinedBehaviorSanitizer and each fuzz target for a bounded time
 # (FUZZ_SECONDS, 45 by default); then cross-builds the Windows programs and runs their tests
-# under wine.
+# under wine; then builds the browser program and runs the Qt-free tests under Node and the page
+# in headless Chromium.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -33,3 +34,10 @@ bash scripts/fuzz.sh "${FUZZ_SECONDS:-45}"
 bash scripts/build_windows.sh
 cmake --build --preset windows
 ctest --preset windows
+
+# The browser program: the Qt-free tests built with Emscripten under Node, and the page in headless
+# Chromium driven by Debian's Selenium.
+bash scripts/setup.sh chromium chromium-driver python3-selenium
+bash scripts/build_web.sh
+cmake --build --preset web
+ctest --preset web
