@@ -8,6 +8,8 @@ fail() {
     echo "FAILED: $*" >&2
     exit 1
 }
+# -E: a command that fails inside a function reports itself too, not only one at the top level.
+set -E
 trap 'fail "line $LINENO: $BASH_COMMAND"' ERR
 for tool in Xvfb xdotool import convert; do
     command -v "$tool" >/dev/null || fail "$tool is missing: scripts/test.sh installs it"
@@ -15,7 +17,7 @@ done
 
 xvfb=
 cleanup() {
-    [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null
+    if [ -n "$xvfb" ]; then kill "$xvfb" 2>/dev/null || true; fi
     "$wine_dir/wineserver" --kill 2>/dev/null || true
 }
 trap cleanup EXIT
