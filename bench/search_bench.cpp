@@ -87,11 +87,15 @@ void selfPlayGame(benchmark::State& state) {
     DscProg match;
     for (auto _ : state) {
         match.reset();
-        match.makeMove(4, 3);
-        while (!match.isOver()) {
+        bool made = match.makeMove(4, 3);
+        while (made && !match.isOver()) {
             DscCpu& mover = match.sideToMove() == kBlack ? black : white;
             const CellPos m = mover.think(match);
-            match.makeMove(m.column, m.row);
+            made = match.makeMove(m.column, m.row);
+        }
+        if (!made) {
+            state.SkipWithError("a placement was refused");
+            break;
         }
     }
 }

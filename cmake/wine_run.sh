@@ -8,6 +8,9 @@ wine_dir=/usr/lib/wine
 export WINEDEBUG=${WINEDEBUG:--all}
 # No desktop integration: wine would otherwise add menu entries and file associations.
 export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-winemenubuilder.exe=d}
+# Wine turns Windows file names into Unix ones through the locale's character set: Japanese
+# names need a UTF-8 locale, whatever the caller has.
+export LC_ALL=C.UTF-8
 
 build_tree_of() {
     local dir

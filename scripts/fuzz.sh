@@ -7,6 +7,10 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
+# libFuzzer comes with the runtime package of the same major version as the machine's clang.
+bash scripts/setup.sh clang
+bash scripts/setup.sh "libclang-rt-$(clang -dumpversion | cut -d. -f1)-dev"
+
 seconds="${1:-60}"
 targets=(record_reader match_history search)
 # Inputs longer than the reader's buffer reach its cut-off; the other two need only a game's worth.

@@ -4,10 +4,11 @@
 set -euo pipefail
 
 packages=(
-    cmake ninja-build g++ pkg-config
+    cmake ninja-build g++ pkg-config clang-format
     libgtest-dev libgmock-dev libbenchmark-dev
     qt6-base-dev qt6-translations-l10n
     fonts-ipafont-gothic xdg-utils
+    xvfb openbox xdotool x11-utils
     desktop-file-utils appstream lintian dpkg-dev file
     "$@"
 )

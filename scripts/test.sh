@@ -1,13 +1,20 @@
 #!/usr/bin/env bash
-# Sets up the machine, builds everything with warnings as errors and runs every test; builds the
-# Debian package and has lintian judge it; runs the Qt-free tests again under AddressSanitizer and
-# UndefinedBehaviorSanitizer and each fuzz target for a bounded time (FUZZ_SECONDS, 45 by
-# default); then cross-builds the Windows programs and runs their tests under wine.
+# Sets up the machine, checks the formatting, builds everything with warnings as errors and runs
+# every test; builds the Debian package and has lintian judge it; runs the Qt-free tests again
+# under AddressSanitizer and UndefinedBehaviorSanitizer and each fuzz target for a bounded time
+# (FUZZ_SECONDS, 45 by default); then cross-builds the Windows programs and runs their tests
+# under wine; then builds the browser program and runs the Qt-free tests under Node and the page
+# in headless Chromium.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-# clang with libFuzzer for the fuzz targets; valgrind for the leak run of the desktop program.
-bash scripts/setup.sh clang libclang-rt-14-dev valgrind
+# Everything the tests run is installed before any build is configured: valgrind for the leak
+# run of the desktop program; wine and ImageMagick for the Windows programs' tests.
+bash scripts/setup.sh valgrind wine64 fonts-wine imagemagick
+
+# Formatting is clang-format's job: every tracked C++ file must be as .clang-format has it.
+git ls-files -z '*.cpp' '*.h' | xargs -0 clang-format --dry-run --Werror
+
 cmake --preset ci
 cmake --build --preset ci
 ctest --preset ci
@@ -25,6 +32,12 @@ bash scripts/fuzz.sh "${FUZZ_SECONDS:-45}"
 # The Windows programs, cross-built with mingw-w64, and their tests under wine; the window test
 # runs the program under Xvfb.
 bash scripts/build_windows.sh
-bash scripts/setup.sh wine64 fonts-wine xvfb xdotool imagemagick
 cmake --build --preset windows
 ctest --preset windows
+
+# The browser program: the Qt-free tests built with Emscripten under Node, and the page in headless
+# Chromium driven by Debian's Selenium.
+bash scripts/setup.sh chromium chromium-driver python3-selenium
+bash scripts/build_web.sh
+cmake --build --preset web
+ctest --preset web

@@ -59,7 +59,7 @@ const char* nameOf(KernelIsa isa) {
     return "?";
 }
 
-const Kernels& kernelsFor(KernelIsa isa) {
+const Kernels& kernelsFor([[maybe_unused]] KernelIsa isa) {
     assert(isSupported(isa));
 #if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
     if (isa == KernelIsa::Avx512) return avx512::kKernels;

@@ -5,17 +5,9 @@
 
 #include "app/disc_sheet.h"
 #include "game/discada.h"
-#include "platform/window_placement.h"
+#include "game/window_layout.h"
 
 namespace discada {
-
-namespace {
-
-// The back buffer has the window's outer size; its right and bottom strips are never seen.
-constexpr int kBackBufferWidth = kWindowOuterWidth;
-constexpr int kBackBufferHeight = kWindowOuterHeight;
-
-}  // namespace
 
 BoardView::BoardView(QWidget* parent)
     : QWidget(parent), backBuffer_(kBackBufferWidth, kBackBufferHeight), sprites_(discSheet(1.0)) {

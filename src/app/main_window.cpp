@@ -8,39 +8,52 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
+#include <QWindow>
+#include <variant>
 
 #include "app/board_view.h"
-#include "app/desktop_shell.h"
 #include "app/menu_check_style.h"
-#include "app/menu_table.h"
 #include "app/qt_document_opener.h"
 #include "app/qt_file_chooser.h"
 #include "app/qt_message_boxes.h"
+#include "app/qt_rect.h"
 #include "app/qt_text.h"
 #include "app/qt_window_host.h"
+#include "game/accelerators.h"
 #include "game/app_info.h"
 #include "game/discada.h"
 #include "game/help_command.h"
+#include "game/menu_bar.h"
+#include "game/shell_commands.h"
+#include "game/window_layout.h"
 #include "platform/system_clock.h"
-#include "platform/window_placement.h"
 
 namespace discada {
 
 namespace {
+
+// After the window is first shown it looks for its frame this often, for one second at most.
+constexpr int kFrameCheckIntervalMs = 10;
+constexpr int kFrameChecks = 100;
 
 // Caption, fixed bar and minimise box only: no maximise box, no sizing border.
 constexpr Qt::WindowFlags kWindowFlags = Qt::Window | Qt::CustomizeWindowHint |
                                          Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                                          Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint;
 
-constexpr QRect kMoveListArea(385, 120, 130, 200);
-// The replay buttons stand 10 pixels below the move list, spread over its width with equal gaps.
-constexpr int kButtonSize = 20;
-constexpr int kButtonGap = (kMoveListArea.width() - 4 * kButtonSize) / 3;
-constexpr int kButtonY = kMoveListArea.y() + kMoveListArea.height() + 10;
-constexpr std::array<const char*, 4> kButtonCaptions = {"<<", "<", ">", ">>"};
-constexpr std::array<int, 4> kButtonCommands = {command::kReplayFirst, command::kReplayBack,
-                                                command::kReplayForward, command::kReplayLast};
+Qt::Key qtKeyOf(AcceleratorKey key) {
+    switch (key) {
+        case AcceleratorKey::F1:
+            return Qt::Key_F1;
+        case AcceleratorKey::F2:
+            return Qt::Key_F2;
+        case AcceleratorKey::F10:
+            return Qt::Key_F10;
+        case AcceleratorKey::X:
+            break;
+    }
+    return Qt::Key_X;
+}
 
 // The list shows whole rows only, as a list box does that fits its height to its rows: its height
 // shrinks to the most rows the given height holds.
@@ -55,11 +68,18 @@ void fitWholeRows(QListWidget& list) {
     list.resize(list.width(), rows * rowHeight + frame);
 }
 
-// A key pressed in a widget of `window` that types the load command's character.
-bool typesLoadCharacter(const QWidget& window, const QObject& receiver, const QEvent& event) {
-    if (event.type() != QEvent::KeyPress || !receiver.isWidgetType()) return false;
-    if (static_cast<const QWidget&>(receiver).window() != &window) return false;
-    return static_cast<const QKeyEvent&>(event).text() == QChar(kLoadRecordAccelerator.character);
+// The command of the accelerator whose character a key pressed in a widget of `window` types;
+// 0 for none.
+int typedAcceleratorCommand(const QWidget& window, const QObject& receiver, const QEvent& event) {
+    if (event.type() != QEvent::KeyPress || !receiver.isWidgetType()) return 0;
+    if (static_cast<const QWidget&>(receiver).window() != &window) return 0;
+    const QString typed = static_cast<const QKeyEvent&>(event).text();
+    for (const Accelerator& accelerator : kAccelerators) {
+        const auto* character = std::get_if<TypedCharacter>(&accelerator.trigger);
+        if (character != nullptr && typed == QString::fromUcs4(&character->code, 1))
+            return accelerator.commandId;
+    }
+    return 0;
 }
 
 template <typename Interface, typename Real, typename... Args>
@@ -82,8 +102,9 @@ MainWindow::MainWindow(const DesktopServices& services) : QMainWindow(nullptr, k
 
     host_ = std::make_unique<QtWindowHost>(*services_.messages, *view_, *moveList_, replayButtons_,
                                            menuItems_);
-    shell_ = std::make_unique<DesktopShell>(*host_, *services_.opener, *this,
-                                            services.installedHelpFolder);
+    // Closing the main window ends the program.
+    shell_ = std::make_unique<ShellCommands>(*host_, *services_.opener,
+                                             services.installedHelpFolder, [this] { close(); });
     game_ = std::make_unique<Discada>(*host_, *services_.files, *services_.clock);
     view_->setGame(game_.get());
     game_->newGame(GameMode::ComputerWhite);
@@ -116,7 +137,7 @@ void MainWindow::adoptServices(const DesktopServices& services) {
 void MainWindow::buildControls() {
     moveList_ = new QListWidget(view_);
     moveList_->setObjectName(QStringLiteral("moveList"));
-    moveList_->setGeometry(kMoveListArea);
+    moveList_->setGeometry(toQRect(kMoveListArea));
     moveList_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     moveList_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     moveList_->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -124,11 +145,11 @@ void MainWindow::buildControls() {
     fitWholeRows(*moveList_);
 
     for (std::size_t i = 0; i < replayButtons_.size(); ++i) {
-        auto* button = new QPushButton(QString::fromLatin1(kButtonCaptions[i]), view_);
-        const int x = kMoveListArea.x() + static_cast<int>(i) * (kButtonSize + kButtonGap);
-        button->setGeometry(x, kButtonY, kButtonSize, kButtonSize);
+        const ReplayButton& replay = kReplayButtons[i];
+        auto* button = new QPushButton(toQString(replay.caption), view_);
+        button->setGeometry(toQRect(replay.area));
         button->hide();
-        const int id = kButtonCommands[i];
+        const int id = replay.commandId;
         connect(button, &QPushButton::clicked, this, [this, id] { runCommand(id); });
         replayButtons_[i] = button;
     }
@@ -143,11 +164,11 @@ void MainWindow::buildMenu() {
         QMenu* current = subMenu != nullptr ? subMenu : menu;
         switch (entry.kind) {
             case MenuEntryKind::Menu:
-                menu = menuBar()->addMenu(toQString(entry.text));
+                menu = menuBar()->addMenu(toQString(entry.label));
                 menu->setStyle(menuStyle_);
                 break;
             case MenuEntryKind::SubMenu:
-                subMenu = menu->addMenu(toQString(entry.text));
+                subMenu = menu->addMenu(toQString(entry.label));
                 subMenu->setStyle(menuStyle_);
                 break;
             case MenuEntryKind::EndSubMenu:
@@ -158,7 +179,7 @@ void MainWindow::buildMenu() {
                 break;
             case MenuEntryKind::Item:
             case MenuEntryKind::CheckItem: {
-                QAction* action = current->addAction(toQString(entry.text));
+                QAction* action = current->addAction(toQString(menuText(entry)));
                 action->setCheckable(entry.kind == MenuEntryKind::CheckItem);
                 const int id = entry.commandId;
                 connect(action, &QAction::triggered, this, [this, id] { runCommand(id); });
@@ -169,9 +190,13 @@ void MainWindow::buildMenu() {
     }
 }
 
+// A key acts only without Shift, Ctrl or Alt: a shortcut of the bare key. The typed characters
+// are caught by the event filter.
 void MainWindow::buildAcceleratorKeys() {
-    for (const AcceleratorKey& accelerator : kAcceleratorKeys) {
-        auto* shortcut = new QShortcut(QKeySequence(accelerator.key), this);
+    for (const Accelerator& accelerator : kAccelerators) {
+        const auto* key = std::get_if<AcceleratorKey>(&accelerator.trigger);
+        if (key == nullptr) continue;
+        auto* shortcut = new QShortcut(QKeySequence(qtKeyOf(*key)), this);
         shortcut->setContext(Qt::WindowShortcut);
         const int id = accelerator.commandId;
         connect(shortcut, &QShortcut::activated, this, [this, id] { triggerCommand(id); });
@@ -180,10 +205,9 @@ void MainWindow::buildAcceleratorKeys() {
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (!typesLoadCharacter(*this, *watched, *event)) {
-        return QMainWindow::eventFilter(watched, event);
-    }
-    triggerCommand(kLoadRecordAccelerator.commandId);
+    const int commandId = typedAcceleratorCommand(*this, *watched, *event);
+    if (commandId == 0) return QMainWindow::eventFilter(watched, event);
+    triggerCommand(commandId);
     return true;
 }
 
@@ -194,16 +218,30 @@ void MainWindow::placeOnPrimaryScreen() {
         centredWindowPosition(screen->size().width(), screen->size().height());
     centredCorner_ = QPoint(at.x, at.y);
     move(*centredCorner_);
+    frameWatch_.setInterval(kFrameCheckIntervalMs);
+    connect(&frameWatch_, &QTimer::timeout, this, &MainWindow::placeFrameOnceKnown);
 }
 
-// A window manager frames the window only once it is shown. When the frame is first known, the
-// frame, not the area inside it, goes to the centred corner; afterwards the window stays where
-// the user puts it. Without a window manager there is no frame and the window stays put.
-void MainWindow::moveEvent(QMoveEvent* event) {
-    QMainWindow::moveEvent(event);
-    if (frameCentred_ || !centredCorner_ || frameGeometry().size() == size()) return;
-    frameCentred_ = true;
-    move(*centredCorner_);
+void MainWindow::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (centredCorner_ && !frameWatch_.isActive()) frameWatch_.start();
+}
+
+// A window manager frames the window only after it is shown, and announces the frame's size
+// before or after the first move: nothing tells the widget, whose own idea of its frame is
+// refreshed only by the next move, so the window asks its native window. Once the frame is
+// known, the frame, not the area inside it, goes to the centred corner, once; afterwards the
+// window stays where the user puts it. Without a window manager no frame appears and the window
+// stays where it is.
+void MainWindow::placeFrameOnceKnown() {
+    const QMargins frame = windowHandle()->frameMargins();
+    if (!frame.isNull()) {
+        windowHandle()->setPosition(*centredCorner_ + QPoint(frame.left(), frame.top()));
+    } else if (++frameChecks_ < kFrameChecks) {
+        return;
+    }
+    frameWatch_.stop();
+    centredCorner_.reset();
 }
 
 void MainWindow::triggerCommand(int commandId) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QTimer>
 #include <array>
 #include <filesystem>
 #include <map>
@@ -16,12 +17,12 @@ namespace discada {
 class BoardView;
 class Clock;
 class Discada;
-class DesktopShell;
 class DocumentOpener;
 class FileChooser;
 class MenuCheckStyle;
 class MessageSink;
 class QtWindowHost;
+class ShellCommands;
 
 // The services the window reaches the desktop through. Tests hand in scripted doubles; a null
 // entry stands for the real one (message boxes, file dialogs, the desktop viewer, the clock).
@@ -49,7 +50,7 @@ public:
     const Discada& game() const { return *game_; }
 
 protected:
-    void moveEvent(QMoveEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     // Catches the typed character of the load command whatever child of the window has the focus.
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -58,6 +59,7 @@ private:
     void buildMenu();
     void buildAcceleratorKeys();
     void placeOnPrimaryScreen();
+    void placeFrameOnceKnown();
     void adoptServices(const DesktopServices& services);
     // A key acts through its menu item, so it does nothing while the item is greyed.
     void triggerCommand(int commandId);
@@ -69,9 +71,11 @@ private:
     std::map<int, QAction*> menuItems_;
     // The look of the menus' check marks, shared by every menu; a child of the window.
     MenuCheckStyle* menuStyle_ = nullptr;
-    // Where the window's outer frame belongs, and whether the frame has been put there.
+    // Where the window's outer frame belongs, until the frame has been put there or the time to
+    // look for it has passed.
     std::optional<QPoint> centredCorner_;
-    bool frameCentred_ = false;
+    QTimer frameWatch_;
+    int frameChecks_ = 0;
 
     // The real desktop services, for the entries a caller left null.
     std::unique_ptr<MessageSink> ownMessages_;
@@ -82,7 +86,7 @@ private:
 
     // Declared last so the game goes first: it refers to the host and the services.
     std::unique_ptr<QtWindowHost> host_;
-    std::unique_ptr<DesktopShell> shell_;
+    std::unique_ptr<ShellCommands> shell_;
     std::unique_ptr<Discada> game_;
 };
 

@@ -4,6 +4,7 @@
 #include <QtMath>
 #include <cassert>
 
+#include "app/qt_rect.h"
 #include "app/qt_text.h"
 
 namespace discada {
@@ -15,10 +16,6 @@ constexpr int kTextPixelSize = 16;
 
 QColor toQColor(Colour colour) {
     return QColor(redOf(colour), greenOf(colour), blueOf(colour));
-}
-
-QRect toQRect(const Rect& area) {
-    return QRect(area.x1, area.y1, area.width(), area.height());
 }
 
 // The device pixels that `area` covers on an image of the given ratio.

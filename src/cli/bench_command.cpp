@@ -22,7 +22,6 @@ namespace {
 
 constexpr std::int32_t kDefaultDepth = 10;
 constexpr int kSearchesDisagree = 3;
-constexpr int kBadArguments = 64;
 
 // The searches in the order of their rows: the game's, then the two walks of the whole tree.
 constexpr std::array<SearchKind, 3> kSearches = {SearchKind::Pruned, SearchKind::BitboardWalk,
@@ -354,7 +353,7 @@ int runBench(const std::vector<std::string>& args, std::ostream& out, std::ostre
     if (!options) {
         err << "usage: discada-cli bench [--model pruned|fast|literal[,...]|all] [--depth D] "
                "[--random N [--seed S]] [--repeat R]\n";
-        return kBadArguments;
+        return kUsageExitCode;
     }
     return options->randomCount > 0 ? benchRandom(*options, out, err)
                                     : benchFixed(*options, out, err);

@@ -1,6 +1,7 @@
 #include "cli/bench_positions.h"
 
 #include <array>
+#include <cassert>
 #include <random>
 
 #include "cli/command_args.h"
@@ -75,7 +76,8 @@ std::vector<std::string> randomMidgameLines(std::int32_t count, std::uint32_t se
             const std::int32_t n =
                 match.board().listMoves(match.sideToMove(), moves, kCellListCapacity);
             const CellPos m = moves[random() % static_cast<std::uint32_t>(n)];
-            match.makeMove(m.column, m.row);
+            [[maybe_unused]] const bool made = match.makeMove(m.column, m.row);
+            assert(made);
             if (!line.empty()) line += ' ';
             line += std::to_string(m.column) + ',' + std::to_string(m.row);
         }

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "cli/bench_command.h"
+#include "cli/command_args.h"
 #include "cli/perft_command.h"
 #include "cli/play_command.h"
 #include "cli/show_command.h"
@@ -40,7 +41,8 @@ int usage(std::ostream& out, int exitCode) {
 
 int main(int argc, char** argv) {
     const std::vector<std::string> args = discada::commandLineArguments(argc, argv);
-    if (args.empty() || args[0] == "--help" || args[0] == "-h") return usage(std::cout, 0);
+    if (args.empty()) return usage(std::cerr, discada::kUsageExitCode);
+    if (args[0] == "--help" || args[0] == "-h") return usage(std::cout, 0);
     if (args[0] == "--version" && args.size() == 1) {
         std::cout << discada::kAppName << ' ' << discada::kVersionText << '\n';
         return 0;
@@ -54,5 +56,5 @@ int main(int argc, char** argv) {
     if (args[0] == "think") return discada::runThink(rest, std::cout, std::cerr);
     if (args[0] == "perft") return discada::runPerft(rest, std::cout, std::cerr);
     if (args[0] == "bench") return discada::runBench(rest, std::cout, std::cerr);
-    return usage(std::cerr, 64);
+    return usage(std::cerr, discada::kUsageExitCode);
 }

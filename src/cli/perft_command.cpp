@@ -12,7 +12,7 @@ int runPerft(const std::vector<std::string>& args, std::ostream& out, std::ostre
     const auto depth = args.size() == 1 ? parseInteger(args[0]) : std::nullopt;
     if (!depth || *depth < 0) {
         err << "usage: discada-cli perft D\n";
-        return 64;
+        return kUsageExitCode;
     }
     DscProg start;
     start.reset();

@@ -87,4 +87,9 @@ FileChoice TextHost::choose(const FileRequest& request) {
     return answer;
 }
 
+bool TextHost::open(const std::string& path) {
+    out_ << "viewer " << path << '\n';
+    return true;
+}
+
 }  // namespace discada

@@ -6,15 +6,17 @@
 #include <string>
 #include <vector>
 
+#include "platform/document_opener.h"
 #include "platform/file_chooser.h"
 #include "platform/window_host.h"
 
 namespace discada {
 
-// The main window and its file dialogs as text: every message box, move-list change, replay
-// button change, menu state change and file dialog becomes one line on `out`. Message boxes are
-// acknowledged at once; each file dialog takes the next queued answer, or is cancelled.
-class TextHost final : public WindowHost, public FileChooser {
+// The main window, its file dialogs and the desktop's viewer as text: every message box,
+// move-list change, replay button change, menu state change, file dialog and document opened
+// becomes one line on `out`. Message boxes are acknowledged at once; each file dialog takes the
+// next queued answer, or is cancelled.
+class TextHost final : public WindowHost, public FileChooser, public DocumentOpener {
 public:
     explicit TextHost(std::ostream& out) : out_(out) {}
 
@@ -37,6 +39,9 @@ public:
 
     FileChoice choose(const FileRequest& request) override;
     void queueAnswer(FileChoice answer) { answers_.push_back(std::move(answer)); }
+
+    // "viewer PATH"; the viewer always starts.
+    bool open(const std::string& path) override;
 
 private:
     std::ostream& out_;

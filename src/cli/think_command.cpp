@@ -20,7 +20,6 @@ namespace {
 
 constexpr int kUnreadable = 1;
 constexpr int kNoPlacement = 2;
-constexpr int kBadArguments = 64;
 
 struct ThinkOptions {
     std::int32_t level = 1;
@@ -88,7 +87,7 @@ int runThink(const std::vector<std::string>& args, std::ostream& out, std::ostre
     if (!options) {
         err << "usage: discada-cli think [--level L | --depth D] [--model pruned|fast|literal] "
                "[--stats] [--pad] FILE\n";
-        return kBadArguments;
+        return kUsageExitCode;
     }
     DscProg match;
     if (const auto failure = loadPosition(options->path, match, err)) return *failure;

@@ -4,6 +4,7 @@
 
 #include "game/app_info.h"
 #include "game/discada.h"
+#include "game/shell_commands.h"
 #include "platform/window_host.h"
 
 namespace discada {
@@ -26,7 +27,7 @@ void loadAndReport(Discada& game, WindowHost& window) {
         window.showMessage(kLoadFailed, kErrorCaption, MessageIcon::Warning);
 }
 
-void carryOut(Discada& game, WindowHost& window, ShellCommands& shell, int id) {
+bool carryOut(Discada& game, WindowHost& window, ShellCommands& shell, int id) {
     switch (id) {
         case command::kNewGameAsBlack:
             game.newGame(GameMode::ComputerWhite);
@@ -77,17 +78,19 @@ void carryOut(Discada& game, WindowHost& window, ShellCommands& shell, int id) {
             game.replayForward(kWholeGame);
             break;
         default:
-            break;
+            return false;
     }
+    return true;
 }
 
 }  // namespace
 
-void dispatchCommand(Discada& game, WindowHost& window, ShellCommands& shell,
+bool dispatchCommand(Discada& game, WindowHost& window, ShellCommands& shell,
                      std::uint32_t commandId) {
     // The high half carries a control's notification code or the accelerator mark.
-    carryOut(game, window, shell, static_cast<int>(commandId & 0xFFFF));
+    const bool known = carryOut(game, window, shell, static_cast<int>(commandId & 0xFFFF));
     window.requestRepaint();
+    return known;
 }
 
 }  // namespace discada

@@ -5,6 +5,7 @@
 namespace discada {
 
 class Discada;
+class ShellCommands;
 class WindowHost;
 
 // Command ids shared by the menu, the accelerator keys and the replay buttons.
@@ -30,19 +31,9 @@ constexpr int kReplayForward = 1120;
 constexpr int kReplayLast = 1130;
 }  // namespace command
 
-// The commands the desktop program carries out itself.
-class ShellCommands {
-public:
-    virtual ~ShellCommands() = default;
-
-    virtual void showHelp() = 0;
-    virtual void showVersion() = 0;
-    virtual void close() = 0;
-};
-
 // Carries out one command: the id's low 16 bits select it, unknown ids do nothing, and every
-// command ends with a repaint request.
-void dispatchCommand(Discada& game, WindowHost& window, ShellCommands& shell,
+// command ends with a repaint request. True when the id names a command.
+bool dispatchCommand(Discada& game, WindowHost& window, ShellCommands& shell,
                      std::uint32_t commandId);
 
 }  // namespace discada

@@ -25,8 +25,8 @@ char lowerAscii(char c) {
 }
 
 bool isHelpFileName(std::string_view name) {
-    return std::ranges::equal(name, kHelpFileName,
-                              [](char a, char b) { return lowerAscii(a) == lowerAscii(b); });
+    return std::equal(name.begin(), name.end(), kHelpFileName.begin(), kHelpFileName.end(),
+                      [](char a, char b) { return lowerAscii(a) == lowerAscii(b); });
 }
 
 bool isReadableFile(const std::filesystem::path& path) {
@@ -47,7 +47,7 @@ std::optional<std::filesystem::path> findHelpFile(const std::filesystem::path& f
          it.increment(error)) {
         if (isHelpFileName(utf8Of(it->path().filename()))) variants.push_back(it->path());
     }
-    std::ranges::sort(variants);
+    std::sort(variants.begin(), variants.end());
     for (const auto& path : variants) {
         if (isReadableFile(path)) return path;
     }
@@ -73,11 +73,6 @@ HelpOutcome runHelpCommand(WindowHost& window, DocumentOpener& opener,
 
 void showViewerFailure(WindowHost& window) {
     window.showMessage(kViewerFailedText, kErrorCaption, MessageIcon::Warning);
-}
-
-void showVersionBox(WindowHost& window) {
-    const std::string text = std::string(kAppName) + '\t' + std::string(kVersionText);
-    window.showMessage(text, kVersionCaption, MessageIcon::None);
 }
 
 }  // namespace discada

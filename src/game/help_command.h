@@ -26,7 +26,4 @@ HelpOutcome runHelpCommand(WindowHost& window, DocumentOpener& opener,
 // reports its failure only after the help command has returned.
 void showViewerFailure(WindowHost& window);
 
-// The version box: the program's name, a tab and the version text, without an icon.
-void showVersionBox(WindowHost& window);
-
 }  // namespace discada

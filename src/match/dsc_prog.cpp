@@ -30,6 +30,7 @@ bool DscProg::makeMove(std::int32_t column, std::int32_t row) {
     }
     advanceTurn();
     redoLimit_ = movesPlayed_;
+    assert(isConsistent());
     return true;
 }
 
@@ -78,6 +79,7 @@ bool DscProg::unmakeMove() {
     moveCursorBack();
     // Two consecutive placements of one colour mean the other colour passed between them.
     status_ = currentMoveColor() == sideToMove_ ? MatchStatus::Pass : MatchStatus::Normal;
+    assert(isConsistent());
     return true;
 }
 
@@ -93,6 +95,7 @@ bool DscProg::redoMove() {
     // The walk above stops on the first entry of the next placement, if there is one.
     if (currentFlipMove() != movesPlayed_) flipCursorBack();
     advanceTurn();
+    assert(isConsistent());
     return true;
 }
 
@@ -111,6 +114,10 @@ void DscProg::copyFrom(const DscProg& other) {
 }
 
 bool DscProg::isConsistent() const {
+    return countsMatchCells() && logsMatchCursors() && turnMatchesLog();
+}
+
+bool DscProg::countsMatchCells() const {
     std::int32_t counts[3] = {0, 0, 0};
     for (std::int32_t c = 0; c < board_.storageColumns(); ++c) {
         for (std::int32_t r = 0; r < board_.storageRows(); ++r) {
@@ -120,26 +127,38 @@ bool DscProg::isConsistent() const {
             ++counts[state];
         }
     }
-    if (counts[kBlack] != board_.discCount(kBlack) || counts[kWhite] != board_.discCount(kWhite)) {
-        return false;
-    }
-    if (counts[kBlack] + counts[kWhite] != 4 + movesPlayed_) return false;
+    return counts[kBlack] == board_.discCount(kBlack) &&
+           counts[kWhite] == board_.discCount(kWhite) &&
+           counts[kBlack] + counts[kWhite] == 4 + movesPlayed_;
+}
+
+bool DscProg::logsMatchCursors() const {
     if (movesPlayed_ != moveCursor_ + 1 || moveCursor_ > moveEnd_ || flipCursor_ > flipEnd_) {
         return false;
     }
-    if (movesPlayed_ > redoLimit_ || !isPlayerColor(sideToMove_)) return false;
+    if (movesPlayed_ > redoLimit_) return false;
     for (std::int32_t i = 0; i <= moveEnd_; ++i) {
-        if (board_.stateAt(moves_[i].column, moves_[i].row) == kEmpty && i <= moveCursor_) {
+        if (!isPlayerColor(moves_[i].color)) return false;
+        if (i <= moveCursor_ && board_.stateAt(moves_[i].column, moves_[i].row) == kEmpty) {
             return false;
         }
     }
+    // Every stored placement owns a contiguous, non-empty run of the turned-disc log.
+    const std::int32_t lastOwner = flipEnd_ < 0 ? -1 : flips_[flipEnd_].moveIndex;
+    if (lastOwner != moveEnd_ || (flipEnd_ >= 0 && flips_[0].moveIndex != 0)) return false;
     for (std::int32_t i = 1; i <= flipEnd_; ++i) {
-        if (flips_[i].moveIndex < flips_[i - 1].moveIndex) return false;
+        const std::int32_t step = flips_[i].moveIndex - flips_[i - 1].moveIndex;
+        if (step != 0 && step != 1) return false;
     }
-    const bool cursorAtLastApplied =
-        (flipCursor_ < 0 || flips_[flipCursor_].moveIndex < movesPlayed_) &&
-        (flipCursor_ == flipEnd_ || flips_[flipCursor_ + 1].moveIndex >= movesPlayed_);
-    return cursorAtLastApplied;
+    return (flipCursor_ < 0 || flips_[flipCursor_].moveIndex < movesPlayed_) &&
+           (flipCursor_ == flipEnd_ || flips_[flipCursor_ + 1].moveIndex >= movesPlayed_);
+}
+
+bool DscProg::turnMatchesLog() const {
+    if (moveCursor_ < 0) return sideToMove_ == kBlack && status_ == MatchStatus::Normal;
+    const DiscColor lastMover = moves_[moveCursor_].color;
+    return status_ == MatchStatus::Pass ? sideToMove_ == lastMover
+                                        : sideToMove_ == opponentOf(lastMover);
 }
 
 CellPos DscProg::currentMove() const {

@@ -22,11 +22,11 @@ public:
     // A new game: starting position, black to move, empty history.
     std::int32_t reset();
     // Places a disc for the side to move; false, with nothing changed, when it is not legal.
-    bool makeMove(std::int32_t column, std::int32_t row);
+    [[nodiscard]] bool makeMove(std::int32_t column, std::int32_t row);
     // Takes the last applied placement back; false at the start of the game.
     bool unmakeMove();
     // Replays the next taken-back placement; false when there is none.
-    bool redoMove();
+    [[nodiscard]] bool redoMove();
     void copyFrom(const DscProg& other);
 
     MatchStatus status() const { return status_; }
@@ -46,8 +46,9 @@ public:
     const MoveRecord& moveAt(std::int32_t index) const { return moves_[index]; }
     const FlipRecord& flipAt(std::int32_t index) const { return flips_[index]; }
 
-    // Whether the counters match the cells and the history agrees with the position: the
-    // invariants every operation keeps. For tests and fuzzing; it walks the whole state.
+    // Whether the counters match the cells and the history agrees with the position and the side
+    // to move: the invariants every operation keeps. It walks the whole state; builds with
+    // assertions check it after every placement, take-back and replay.
     bool isConsistent() const;
 
 private:
@@ -62,6 +63,10 @@ private:
     std::int32_t flipCursorBack();
     void advanceTurn();
     bool hasLegalMove() const;
+    // The three parts of isConsistent.
+    bool countsMatchCells() const;
+    bool logsMatchCursors() const;
+    bool turnMatchesLog() const;
 
     std::int32_t flipCursor_ = -1;
     std::int32_t flipEnd_ = -1;

@@ -9,8 +9,8 @@ struct Rect {
     int x2 = 0;
     int y2 = 0;
 
-    int width() const { return x2 - x1; }
-    int height() const { return y2 - y1; }
+    constexpr int width() const { return x2 - x1; }
+    constexpr int height() const { return y2 - y1; }
     bool operator==(const Rect&) const = default;
 };
 

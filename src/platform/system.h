@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/file_result.h"
+
 namespace discada {
 
 // What differs between the operating systems below the front ends. Each system has its own
@@ -17,11 +19,12 @@ enum class FileKind { None, Ordinary, Folder, Other };
 FileKind fileKindOf(const std::filesystem::path& path);
 
 // Puts the bytes of the closed file `replacement` on the disk, then gives it the name `target`
-// in one step, replacing the file there; where the system has permission bits, the new file
-// takes those of the old one. Empty on success, otherwise why it failed; on failure `target` is
-// as it was.
-std::string moveIntoPlace(const std::filesystem::path& replacement,
-                          const std::filesystem::path& target);
+// in one step, replacing the file there, and puts that renaming on the disk too, so the new file
+// survives a power cut. Where the system has permission bits, the new file takes those of the
+// old one. On failure `target` is as it was, unless only the last step failed: then the new file
+// holds the name but may not survive a power cut.
+FileResult moveIntoPlace(const std::filesystem::path& replacement,
+                         const std::filesystem::path& target);
 
 // The XCR0 bits of the register states the system saves on a task switch (bits 1 and 2: SSE and
 // AVX; bits 5 to 7: AVX-512). A vector instruction set is usable only when its states are saved.

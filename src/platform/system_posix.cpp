@@ -19,6 +19,17 @@ void keepPermissions(const std::filesystem::path& target,
         std::filesystem::permissions(replacement, old.permissions(), ec);
 }
 
+// Waits until what the system holds of the file or folder at `path` is on the disk.
+FileResult flushToDisk(const std::filesystem::path& path, int openFlags) {
+    const int file = ::open(path.c_str(), openFlags | O_CLOEXEC);
+    if (file < 0) return {false, std::generic_category().message(errno)};
+    // A file system that cannot flush a folder (EINVAL) keeps its entries by other means.
+    const bool flushed = ::fsync(file) == 0 || ((openFlags & O_DIRECTORY) != 0 && errno == EINVAL);
+    const std::string error = flushed ? std::string() : std::generic_category().message(errno);
+    ::close(file);
+    return {flushed, error};
+}
+
 }  // namespace
 
 FileKind fileKindOf(const std::filesystem::path& path) {
@@ -29,19 +40,18 @@ FileKind fileKindOf(const std::filesystem::path& path) {
     return std::filesystem::is_directory(status) ? FileKind::Folder : FileKind::Other;
 }
 
-std::string moveIntoPlace(const std::filesystem::path& replacement,
-                          const std::filesystem::path& target) {
-    const int file = ::open(replacement.c_str(), O_RDONLY | O_CLOEXEC);
-    if (file < 0 || ::fsync(file) != 0) {
-        const std::string error = std::generic_category().message(errno);
-        if (file >= 0) ::close(file);
-        return error;
-    }
-    ::close(file);
+FileResult moveIntoPlace(const std::filesystem::path& replacement,
+                         const std::filesystem::path& target) {
+    const FileResult written = flushToDisk(replacement, O_RDONLY);
+    if (!written.ok) return written;
     keepPermissions(target, replacement);
     std::error_code ec;
     std::filesystem::rename(replacement, target, ec);
-    return ec ? ec.message() : std::string();
+    if (ec) return {false, ec.message()};
+    // The new name is an entry of the folder: until the folder is flushed, a power cut can
+    // bring back the old file, or no file at all.
+    const std::filesystem::path folder = target.parent_path().empty() ? "." : target.parent_path();
+    return flushToDisk(folder, O_RDONLY | O_DIRECTORY);
 }
 
 std::uint64_t savedVectorStates() {

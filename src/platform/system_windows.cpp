@@ -50,21 +50,21 @@ FileKind fileKindOf(const std::filesystem::path& path) {
                                                                    : FileKind::Ordinary;
 }
 
-std::string moveIntoPlace(const std::filesystem::path& replacement,
-                          const std::filesystem::path& target) {
+FileResult moveIntoPlace(const std::filesystem::path& replacement,
+                         const std::filesystem::path& target) {
     const HANDLE file = ::CreateFileW(replacement.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
                                       FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return lastErrorText();
+    if (file == INVALID_HANDLE_VALUE) return {false, lastErrorText()};
     const bool flushed = ::FlushFileBuffers(file) != 0;
     const std::string flushError = flushed ? std::string() : lastErrorText();
     ::CloseHandle(file);
-    if (!flushed) return flushError;
+    if (!flushed) return {false, flushError};
     // The rename is complete on the disk before the call returns.
     if (::MoveFileExW(replacement.c_str(), target.c_str(),
                       MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) == 0) {
-        return lastErrorText();
+        return {false, lastErrorText()};
     }
-    return {};
+    return {true, {}};
 }
 
 std::uint64_t savedVectorStates() {

@@ -30,7 +30,7 @@ fs::path freeTemporaryPath(const fs::path& target) {
     }
 }
 
-ReplaceResult failure(const fs::path& temporary, std::string error) {
+FileResult failure(const fs::path& temporary, std::string error) {
     std::error_code ec;
     fs::remove(temporary, ec);
     return {false, std::move(error)};
@@ -43,7 +43,7 @@ bool writeAllBytes(std::ostream& file, std::string_view bytes) {
     return static_cast<bool>(file);
 }
 
-ReplaceResult replaceFile(const std::string& path, std::string_view bytes, const WriteStep& write) {
+FileResult replaceFile(const std::string& path, std::string_view bytes, const WriteStep& write) {
     const fs::path target = resolvedTarget(pathFromUtf8(path));
     // Only an ordinary file is replaced: renaming over a folder, a device or a pipe is refused.
     const FileKind existing = fileKindOf(target);
@@ -57,9 +57,9 @@ ReplaceResult replaceFile(const std::string& path, std::string_view bytes, const
     file.flush();
     file.close();
     if (!written || file.fail()) return failure(temporary, path + ": write error");
-    const std::string moveError = moveIntoPlace(temporary, target);
-    if (!moveError.empty()) return failure(temporary, path + ": " + moveError);
-    return {true, {}};
+    const FileResult moved = moveIntoPlace(temporary, target);
+    if (!moved.ok) return failure(temporary, path + ": " + moved.error);
+    return moved;
 }
 
 }  // namespace discada

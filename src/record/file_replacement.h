@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "platform/file_result.h"
+
 namespace discada {
 
 // The step that puts the bytes into the freshly created temporary file; false when it could not
@@ -14,15 +16,11 @@ using WriteStep = std::function<bool(std::ostream& file, std::string_view bytes)
 // Writes every byte at once.
 bool writeAllBytes(std::ostream& file, std::string_view bytes);
 
-struct ReplaceResult {
-    bool ok = false;
-    std::string error;  // why the file was not replaced
-};
-
 // Replaces the file at the UTF-8 `path` by `bytes`, or creates it. The bytes go to a temporary
-// file in the same folder, which takes the target's name only once every byte is written and the
-// file is closed; on any failure the temporary file is removed and an earlier file stays as it was.
-ReplaceResult replaceFile(const std::string& path, std::string_view bytes,
-                          const WriteStep& write = writeAllBytes);
+// file in the same folder, which takes the target's name only once every byte is on the disk;
+// on a failure before that the temporary file is removed and an earlier file stays as it was
+// (moveIntoPlace tells the one failure after it).
+FileResult replaceFile(const std::string& path, std::string_view bytes,
+                       const WriteStep& write = writeAllBytes);
 
 }  // namespace discada

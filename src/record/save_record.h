@@ -11,6 +11,6 @@ enum class SaveOutcome { NothingToSave, Saved, Cancelled, Failed };
 // position shown, also while replaying) to a file chosen through `dialog`. With no placement
 // applied no dialog opens. The dialog is the caller's, not the match's, because records sit above
 // matches in the layers.
-SaveOutcome saveRecord(const DscProg& match, TextFileDialog& dialog);
+[[nodiscard]] SaveOutcome saveRecord(const DscProg& match, TextFileDialog& dialog);
 
 }  // namespace discada

@@ -28,27 +28,37 @@ TextFileDialog::TextFileDialog(FileChooser& chooser, std::span<const FileFilter>
       fileTitle_(std::move(initialFileTitle)) {
 }
 
-std::optional<std::string> TextFileDialog::ask(FileDialogKind kind, std::string_view title) {
+FileChoiceOutcome TextFileDialog::ask(FileDialogKind kind, std::string_view title) {
     const FileChoice choice = chooser_.choose({.kind = kind,
                                                .title = title,
                                                .filters = filters_,
                                                .defaultExtension = defaultExtension_,
                                                .initialPath = path_});
-    if (choice.outcome != FileChoiceOutcome::Chosen) {
-        const bool failed = choice.outcome == FileChoiceOutcome::Failed;
-        const bool saving = kind == FileDialogKind::Save;
-        lastError_ = failed ? std::string(saving ? kSaveDialogError : kOpenDialogError) : "";
-        return std::nullopt;
+    switch (choice.outcome) {
+        case FileChoiceOutcome::Chosen:
+            path_ = choice.path;
+            fileTitle_ = fileNameOf(path_);
+            break;
+        case FileChoiceOutcome::Cancelled:
+            lastError_.clear();
+            break;
+        case FileChoiceOutcome::Failed:
+            lastError_ = kind == FileDialogKind::Save ? kSaveDialogError : kOpenDialogError;
+            break;
     }
-    path_ = choice.path;
-    fileTitle_ = fileNameOf(path_);
-    return path_;
+    return choice.outcome;
 }
 
 DialogOutcome TextFileDialog::saveText(std::string_view text, std::string_view title) {
-    const auto path = ask(FileDialogKind::Save, title);
-    if (!path) return lastError_.empty() ? DialogOutcome::Cancelled : DialogOutcome::Failed;
-    const ReplaceResult written = replaceFile(*path, text, writeStep_);
+    switch (ask(FileDialogKind::Save, title)) {
+        case FileChoiceOutcome::Chosen:
+            break;
+        case FileChoiceOutcome::Cancelled:
+            return DialogOutcome::Cancelled;
+        case FileChoiceOutcome::Failed:
+            return DialogOutcome::Failed;
+    }
+    const FileResult written = replaceFile(path_, text, writeStep_);
     if (!written.ok) {
         lastError_ = written.error;
         return DialogOutcome::Failed;
@@ -59,9 +69,8 @@ DialogOutcome TextFileDialog::saveText(std::string_view text, std::string_view t
 std::optional<std::string> TextFileDialog::openText(std::size_t limit, std::string_view title) {
     // The open dialog never suggests the name of an earlier file.
     path_.clear();
-    const auto path = ask(FileDialogKind::Open, title);
-    if (!path) return std::nullopt;
-    FileReadResult read = readFilePrefix(*path, limit);
+    if (ask(FileDialogKind::Open, title) != FileChoiceOutcome::Chosen) return std::nullopt;
+    FileReadResult read = readFilePrefix(path_, limit);
     if (!read.ok) {
         lastError_ = read.error;
         return std::nullopt;

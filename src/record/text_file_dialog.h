@@ -31,10 +31,10 @@ public:
 
     // Asks for a name and puts `text` in that file, byte for byte. An earlier file is replaced
     // only when the whole text is written; a failure leaves it untouched.
-    DialogOutcome saveText(std::string_view text, std::string_view title);
+    [[nodiscard]] DialogOutcome saveText(std::string_view text, std::string_view title);
     // Asks for an existing file and reads at most `limit` bytes from its start; nothing when the
     // dialog is cancelled or fails or the file cannot be read.
-    std::optional<std::string> openText(std::size_t limit, std::string_view title);
+    [[nodiscard]] std::optional<std::string> openText(std::size_t limit, std::string_view title);
 
     const std::string& path() const { return path_; }
     const std::string& fileTitle() const { return fileTitle_; }
@@ -45,7 +45,8 @@ public:
     void setWriteStep(WriteStep step) { writeStep_ = std::move(step); }
 
 private:
-    std::optional<std::string> ask(FileDialogKind kind, std::string_view title);
+    // Shows the dialog; a chosen file becomes the path, a failure or a cancel the last error.
+    FileChoiceOutcome ask(FileDialogKind kind, std::string_view title);
 
     FileChooser& chooser_;
     std::span<const FileFilter> filters_;

@@ -5,7 +5,7 @@
 
 namespace discada {
 
-struct FileReadResult {
+struct [[nodiscard]] FileReadResult {
     bool ok = false;
     std::string bytes;  // at most the requested limit
     std::string error;  // why the file could not be read

@@ -1,41 +1,34 @@
 #include "win32/game_window.h"
 
-#include <array>
 #include <cassert>
 
 #include "game/commands.h"
 #include "game/discada.h"
-#include "platform/window_placement.h"
+#include "game/shell_commands.h"
+#include "game/window_layout.h"
 #include "win32/gdi_surface.h"
 #include "win32/shell_document_opener.h"
 #include "win32/ui_font.h"
+#include "win32/wide_text.h"
 #include "win32/win32_file_chooser.h"
-#include "win32/win32_shell.h"
 #include "win32/win32_window_host.h"
 
 namespace discada {
 
 namespace {
 
-// The back buffer has the window's outer size; its right and bottom strips are never seen.
-constexpr int kBackBufferWidth = kWindowOuterWidth;
-constexpr int kBackBufferHeight = kWindowOuterHeight;
+// Created without a place: placeControls puts it where it belongs.
+void createChild(HWND parent, HINSTANCE instance, const wchar_t* className, const wchar_t* caption,
+                 DWORD style, int id) {
+    ::CreateWindowExW(0, className, caption, WS_CHILD | style, 0, 0, 0, 0, parent,
+                      reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, nullptr);
+}
 
-constexpr RECT kMoveListArea = {385, 120, 515, 320};
-// The replay buttons stand 10 pixels below the move list, spread over its width with equal gaps.
-constexpr int kButtonSize = 20;
-constexpr int kMoveListWidth = kMoveListArea.right - kMoveListArea.left;
-constexpr int kButtonGap = (kMoveListWidth - 4 * kButtonSize) / 3;
-constexpr int kButtonY = kMoveListArea.bottom + 10;
-constexpr std::array<const wchar_t*, 4> kButtonCaptions = {L"<<", L"<", L">", L">>"};
-constexpr std::array<int, 4> kButtonCommands = {command::kReplayFirst, command::kReplayBack,
-                                                command::kReplayForward, command::kReplayLast};
-
-HWND createChild(HWND parent, HINSTANCE instance, const wchar_t* className, const wchar_t* caption,
-                 DWORD style, const RECT& area, int id) {
-    return ::CreateWindowExW(0, className, caption, WS_CHILD | style, area.left, area.top,
-                             area.right - area.left, area.bottom - area.top, parent,
-                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, nullptr);
+// `area` is in device pixels.
+void moveChild(HWND child, const Rect& area) {
+    if (child != nullptr)
+        ::SetWindowPos(child, nullptr, area.x1, area.y1, area.width(), area.height(),
+                       SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 }  // namespace
@@ -46,13 +39,14 @@ struct GameWindow::Session {
         : host(window),
           files(window),
           opener(window),
-          shell(window, host, opener, programFolder),
+          // The close request, handled before this returns: the window is then gone.
+          shell(host, opener, programFolder, [window] { ::SendMessageW(window, WM_CLOSE, 0, 0); }),
           game(host, files, clock) {}
 
     Win32WindowHost host;
     Win32FileChooser files;
     ShellDocumentOpener opener;
-    Win32Shell shell;
+    ShellCommands shell;
     Discada game;
 };
 
@@ -100,7 +94,11 @@ LRESULT GameWindow::handle(HWND window, UINT message, WPARAM wParam, LPARAM lPar
             return 0;
         case WM_LBUTTONUP:
             // A click counts where the button is released, in unsigned client coordinates.
-            session_->game.onBoardClick(LOWORD(lParam), HIWORD(lParam));
+            session_->game.onBoardClick(scale_.logical(LOWORD(lParam)),
+                                        scale_.logical(HIWORD(lParam)));
+            return 0;
+        case WM_DPICHANGED:
+            onDpiChanged(window, HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
             return 0;
         case WM_RBUTTONDOWN:
             // No context menu: the right button does nothing.
@@ -111,13 +109,25 @@ LRESULT GameWindow::handle(HWND window, UINT message, WPARAM wParam, LPARAM lPar
 }
 
 void GameWindow::onCreate(HWND window) {
-    const auto instance = reinterpret_cast<HINSTANCE>(::GetWindowLongPtrW(window, GWLP_HINSTANCE));
-    const HDC screen = ::GetDC(window);
-    sprites_ = std::make_unique<GdiSurface>(screen, ::LoadBitmapW(instance, L"PIECE_IMG"));
-    backBuffer_ = std::make_unique<GdiSurface>(screen, kBackBufferWidth, kBackBufferHeight);
-    ::ReleaseDC(window, screen);
+    // The window opens at the system's scaling; the screen it lands on may have another.
+    scale_ = windowScale(window);
+    ::SetWindowPos(window, nullptr, 0, 0, scale_.pixels(kWindowOuterWidth),
+                   scale_.pixels(kWindowOuterHeight), SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    makeSurfaces(window);
     session_->game.newGame(GameMode::ComputerWhite);
     ::InvalidateRect(window, nullptr, FALSE);
+}
+
+void GameWindow::makeSurfaces(HWND window) {
+    const auto instance = reinterpret_cast<HINSTANCE>(::GetWindowLongPtrW(window, GWLP_HINSTANCE));
+    const bool fine = scale_.wantsFineSheet();
+    const HBITMAP sheet = ::LoadBitmapW(instance, fine ? L"PIECE_IMG_2X" : L"PIECE_IMG");
+    const DisplayScale sheetScale(fine ? 2 * DisplayScale::kLogicalDpi : DisplayScale::kLogicalDpi);
+    const HDC screen = ::GetDC(window);
+    const GdiSurface loaded(screen, sheet, sheetScale);
+    sprites_ = std::make_unique<GdiSurface>(screen, loaded, scale_);
+    backBuffer_ = std::make_unique<GdiSurface>(screen, kBackBufferWidth, kBackBufferHeight, scale_);
+    ::ReleaseDC(window, screen);
 }
 
 void GameWindow::onPaint(HWND window) {
@@ -125,8 +135,18 @@ void GameWindow::onPaint(HWND window) {
     PAINTSTRUCT paint{};
     const HDC target = ::BeginPaint(window, &paint);
     // The whole scene in one copy, whatever part was invalid: never a half-drawn frame.
-    ::BitBlt(target, 0, 0, kBackBufferWidth, kBackBufferHeight, backBuffer_->dc(), 0, 0, SRCCOPY);
+    ::BitBlt(target, 0, 0, scale_.pixels(kBackBufferWidth), scale_.pixels(kBackBufferHeight),
+             backBuffer_->dc(), 0, 0, SRCCOPY);
     ::EndPaint(window, &paint);
+}
+
+void GameWindow::onDpiChanged(HWND window, int dpi, const RECT& suggested) {
+    scale_ = DisplayScale(dpi);
+    makeSurfaces(window);
+    placeControls(window);
+    ::SetWindowPos(window, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                   suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    ::InvalidateRect(window, nullptr, FALSE);
 }
 
 void GameWindow::onDestroy() {
@@ -137,16 +157,31 @@ void GameWindow::onDestroy() {
 
 void GameWindow::createControls(HWND window, HINSTANCE instance) {
     // Without LBS_NOINTEGRALHEIGHT: the list shows whole lines only.
-    const HWND list = createChild(
-        window, instance, L"LISTBOX", nullptr,
-        WS_VISIBLE | WS_BORDER | WS_VSCROLL | LBS_DISABLENOSCROLL | LBS_NOTIFY, kMoveListArea, 0);
-    listFont_ = createUiFont(0);
+    createChild(window, instance, L"LISTBOX", nullptr,
+                WS_VISIBLE | WS_BORDER | WS_VSCROLL | LBS_DISABLENOSCROLL | LBS_NOTIFY, 0);
+    for (const ReplayButton& button : kReplayButtons)
+        createChild(window, instance, L"BUTTON", widen(button.caption).c_str(), 0,
+                    button.commandId);
+    placeControls(window);
+}
+
+void GameWindow::setListFont(HWND list) {
+    const HFONT previous = listFont_;
+    listFont_ = createUiFont(0, scale_);
     if (list != nullptr)
         ::SendMessageW(list, WM_SETFONT, reinterpret_cast<WPARAM>(listFont_), TRUE);
-    for (std::size_t i = 0; i < kButtonCaptions.size(); ++i) {
-        const int x = kMoveListArea.left + static_cast<int>(i) * (kButtonSize + kButtonGap);
-        createChild(window, instance, L"BUTTON", kButtonCaptions[i], 0,
-                    {x, kButtonY, x + kButtonSize, kButtonY + kButtonSize}, kButtonCommands[i]);
+    if (previous != nullptr) ::DeleteObject(previous);
+}
+
+void GameWindow::placeControls(HWND window) {
+    // The font first: the list fits its height to whole rows of the font it shows.
+    const HWND list = ::FindWindowExW(window, nullptr, L"LISTBOX", nullptr);
+    setListFont(list);
+    moveChild(list, scale_.pixels(kMoveListArea));
+    for (const ReplayButton& button : kReplayButtons) {
+        const std::wstring caption = widen(button.caption);
+        moveChild(::FindWindowExW(window, nullptr, L"BUTTON", caption.c_str()),
+                  scale_.pixels(button.area));
     }
 }
 

@@ -1,10 +1,13 @@
 #include <windows.h>
+// After windows.h, which it needs.
+#include <commctrl.h>
 
 #include <filesystem>
 #include <vector>
 
 #include "game/app_info.h"
-#include "platform/window_placement.h"
+#include "game/window_layout.h"
+#include "win32/display_scale.h"
 #include "win32/game_window.h"
 #include "win32/wide_text.h"
 
@@ -59,12 +62,18 @@ int runMessageLoop(HWND window, HACCEL accelerators) {
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE previous, LPSTR /*commandLine*/, int show) {
     discada::GameWindow game(programFolder());
     if (previous == nullptr && !registerWindowClass(instance)) return 0;
+    // The list box and the buttons of today's Windows, as the manifest asks for.
+    const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_STANDARD_CLASSES};
+    ::InitCommonControlsEx(&controls);
+    // The outer size scales with the screen; the window centres itself at that size.
+    const discada::DisplayScale scale = discada::systemScale();
+    const int width = scale.pixels(discada::kWindowOuterWidth);
+    const int height = scale.pixels(discada::kWindowOuterHeight);
     const discada::WindowPosition at = discada::centredWindowPosition(
-        ::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN));
+        ::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN), width, height);
     const HWND window =
         ::CreateWindowExW(0, kClassName, discada::widen(discada::kAppName).c_str(), kWindowStyle,
-                          at.x, at.y, discada::kWindowOuterWidth, discada::kWindowOuterHeight,
-                          nullptr, nullptr, instance, nullptr);
+                          at.x, at.y, width, height, nullptr, nullptr, instance, nullptr);
     if (window == nullptr) return 0;
     ::ShowWindow(window, show);
     ::UpdateWindow(window);

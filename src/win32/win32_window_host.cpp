@@ -1,14 +1,11 @@
 #include "win32/win32_window_host.h"
 
-#include <array>
-
+#include "game/window_layout.h"
 #include "win32/wide_text.h"
 
 namespace discada {
 
 namespace {
-
-constexpr std::array<const wchar_t*, 4> kReplayCaptions = {L"<<", L"<", L">", L">>"};
 
 UINT iconStyle(MessageIcon icon) {
     switch (icon) {
@@ -57,8 +54,9 @@ void Win32WindowHost::listSelect(int index) {
 }
 
 void Win32WindowHost::showReplayButtons(bool shown) {
-    for (const wchar_t* caption : kReplayCaptions) {
-        if (const HWND button = ::FindWindowExW(window_, nullptr, L"BUTTON", caption))
+    for (const ReplayButton& replay : kReplayButtons) {
+        const std::wstring caption = widen(replay.caption);
+        if (const HWND button = ::FindWindowExW(window_, nullptr, L"BUTTON", caption.c_str()))
             ::ShowWindow(button, shown ? SW_SHOW : SW_HIDE);
     }
 }

@@ -50,7 +50,7 @@ inline Line randomLine(std::mt19937& random, std::int32_t placements) {
     while (static_cast<std::int32_t>(line.size()) < placements && !match.isOver()) {
         const Line moves = allLegal(match);
         const CellPos m = moves[random() % moves.size()];
-        match.makeMove(m.column, m.row);
+        EXPECT_TRUE(match.makeMove(m.column, m.row));
         line.push_back(m);
     }
     return line;

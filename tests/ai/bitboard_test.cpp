@@ -68,7 +68,7 @@ TEST(Bitboard, LegalPlacementsAndTurnedDiscsAgreeWithTheBoard) {
                     ASSERT_EQ(k->turnedDiscs(cell, own, other), expected) << boardDump(match);
                 }
             }
-            match.makeMove(next.column, next.row);
+            ASSERT_TRUE(match.makeMove(next.column, next.row));
         }
     }
 }
@@ -97,7 +97,7 @@ TEST(BitPosition, FollowsTheMatchThroughWholeGamesAndBack) {
         std::vector<BitPosition::Undo> undos;
         for (const CellPos m : line) {
             undos.push_back(position.make(BitPosition::moveOf(m)));
-            match.makeMove(m.column, m.row);
+            ASSERT_TRUE(match.makeMove(m.column, m.row));
             passes += match.status() == MatchStatus::Pass;
             fullBoards += match.status() == MatchStatus::BoardFull;
             expectSamePosition(position, match);

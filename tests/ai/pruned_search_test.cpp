@@ -143,7 +143,7 @@ TEST(PrunedSearch, IgnoresTheCallersBoundAtARootAfterAPass) {
         while (!match.isOver() && roots < 40) {
             const Line moves = allLegal(match);
             const CellPos m = moves[random() % moves.size()];
-            match.makeMove(m.column, m.row);
+            ASSERT_TRUE(match.makeMove(m.column, m.row));
             if (match.status() != MatchStatus::Pass) continue;
             ++roots;
             const std::int32_t depth = 4 + roots % 3;

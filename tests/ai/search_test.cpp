@@ -47,7 +47,7 @@ TEST_P(Search, ValuesTheReferencePositionAsTheGameAlwaysHas) {
     std::int32_t alpha = -999;
     int i = 0;
     for (const CellPos m : allLegal(match)) {
-        match.makeMove(m.column, m.row);
+        ASSERT_TRUE(match.makeMove(m.column, m.row));
         cpu_.copyFrom(match);
         cpu_.setMode(GameMode::ComputerBlack);
         cpu_.setSearchKind(GetParam());
@@ -79,7 +79,7 @@ TEST_P(Search, AtDepthOneChoosesTheFirstBestOfWeightPlusLeafScore) {
         const Line all = allLegal(match);
         for (std::size_t k = 0; k < all.size() && k < kCellListCapacity; ++k) {
             const CellPos m = all[k];
-            match.makeMove(m.column, m.row);
+            ASSERT_TRUE(match.makeMove(m.column, m.row));
             const bool over = match.isOver();
             endings += over;
             const std::int32_t leaf =

@@ -17,6 +17,7 @@
 #include "app/qt_file_chooser.h"
 #include "app/qt_text.h"
 #include "record/text_file_dialog.h"
+#include "temp_folder.h"
 
 namespace discada {
 namespace {
@@ -29,18 +30,15 @@ TEST(DialogTranslation, StandardButtonsSpeakJapaneseAndAMissingTranslationIsNoFa
     EXPECT_EQ(buttons.button(QDialogButtonBox::Yes)->text(), "はい(&Y)");
     EXPECT_EQ(buttons.button(QDialogButtonBox::No)->text(), "いいえ(&N)");
 
-    const auto empty = std::filesystem::temp_directory_path() / "discada_no_translations";
-    std::filesystem::create_directories(empty);
+    const TempFolder empty("discada_no_translations");
     EXPECT_FALSE(
-        installDialogTranslation(*QCoreApplication::instance(), toQString(empty.string())));
+        installDialogTranslation(*QCoreApplication::instance(), toQString(empty.path().string())));
     EXPECT_EQ(buttons.button(QDialogButtonBox::Cancel)->text(), "キャンセル");
 }
 
 // The real dialog, inspected from inside its own event loop and then cancelled.
 TEST(FileDialog, ShowsTheTypesAsWrittenAndAllFilesMatchesNamesWithoutADot) {
-    const auto folder = std::filesystem::temp_directory_path() / "discada_file_types";
-    std::filesystem::remove_all(folder);
-    std::filesystem::create_directories(folder);
+    const TempFolder folder("discada_file_types");
     for (const char* name : {"game.txt", "game", "game.bak"})
         std::ofstream(folder / name) << " 1:4,3(1)\r\n";
 
@@ -68,7 +66,7 @@ TEST(FileDialog, ShowsTheTypesAsWrittenAndAllFilesMatchesNamesWithoutADot) {
                                               .title = "開く",
                                               .filters = kRecordFilters,
                                               .defaultExtension = "txt",
-                                              .initialPath = folder.string()});
+                                              .initialPath = folder.path().string()});
 
     EXPECT_EQ(choice.outcome, FileChoiceOutcome::Cancelled);
     EXPECT_EQ(shownTypes, "text(*.txt)|All files(*.*)|");

@@ -10,6 +10,7 @@
 #include "app/main_window.h"
 #include "app/qt_document_opener.h"
 #include "game/commands.h"
+#include "temp_folder.h"
 #include "window_table.h"
 
 namespace discada {
@@ -20,13 +21,11 @@ namespace {
 class FakeXdgOpen {
 public:
     FakeXdgOpen() : savedPath_(qgetenv("PATH")) {
-        std::filesystem::remove_all(folder_);
-        std::filesystem::create_directories(folder_);
         const auto script = folder_ / "xdg-open";
         std::ofstream(script) << "#!/bin/sh\nsleep \"$FAKE_XDG_OPEN_DELAY\"\n"
                                  "exit \"$FAKE_XDG_OPEN_EXIT\"\n";
         std::filesystem::permissions(script, std::filesystem::perms::owner_all);
-        qputenv("PATH", QByteArray::fromStdString(folder_.string()) + ':' + savedPath_);
+        qputenv("PATH", QByteArray::fromStdString(folder_.path().string()) + ':' + savedPath_);
         behave("0", 0);
     }
     ~FakeXdgOpen() { qputenv("PATH", savedPath_); }
@@ -39,7 +38,7 @@ public:
     void remove() { qputenv("PATH", QByteArray()); }
 
 private:
-    std::filesystem::path folder_ = std::filesystem::temp_directory_path() / "discada_fake_viewer";
+    TempFolder folder_{"discada_fake_viewer"};
     QByteArray savedPath_;
 };
 
@@ -69,8 +68,7 @@ TEST(DesktopViewer, ReportsOnlyAFailureOfXdgOpenWithinTheWatch) {
 TEST(MainWindow, HelpWhoseViewerFailsAfterStartingShowsTheFailureBoxWithoutWaitingForIt) {
     FakeXdgOpen xdgOpen;
     xdgOpen.behave("0", 3);
-    const auto folder = std::filesystem::temp_directory_path() / "discada_failing_viewer";
-    std::filesystem::create_directories(folder);
+    const TempFolder folder("discada_failing_viewer");
     std::ofstream(folder / "readme.txt") << "help\n";
     const auto previous = std::filesystem::current_path();
     std::filesystem::current_path(folder);

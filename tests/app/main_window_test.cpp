@@ -7,7 +7,9 @@
 #include <fstream>
 
 #include "game/commands.h"
-#include "platform/window_placement.h"
+#include "game/menu_bar.h"
+#include "game/window_layout.h"
+#include "temp_folder.h"
 #include "window_table.h"
 
 namespace discada {
@@ -39,20 +41,6 @@ int inkInCheckColumn(const QMenu& menu, const QImage& image, QAction* item) {
             ink += image.pixel(x, y) != background ? 1 : 0;
     }
     return ink;
-}
-
-std::filesystem::path freshFolder(const std::string& name) {
-    const auto folder = std::filesystem::temp_directory_path() / ("discada_app_" + name);
-    std::filesystem::remove_all(folder);
-    std::filesystem::create_directories(folder);
-    return folder;
-}
-
-TEST(WindowPlacement, CentresOnThePrimaryScreenTruncatingTowardZero) {
-    EXPECT_EQ(centredWindowPosition(1024, 768), (WindowPosition{247, 177}));
-    EXPECT_EQ(centredWindowPosition(1920, 1080), (WindowPosition{695, 333}));
-    EXPECT_EQ(centredWindowPosition(500, 600), (WindowPosition{-15, 93}));
-    EXPECT_EQ(centredWindowPosition(529, 412), (WindowPosition{0, 0}));
 }
 
 TEST(MainWindow, StartsFixedAndCentredWithAnEmptyListAndHiddenReplayButtons) {
@@ -97,27 +85,31 @@ TEST(MainWindow, MenuBarHoldsEveryItemInOrderWithLevelOneChecked) {
         lines << top->text();
         describeMenu(*top->menu(), "  ", lines);
     }
-    const QStringList expected = {
-        "ゲーム(&G)",
-        "  先手でスタート(&N)\tF2",
-        "  後手でスタート",
-        "  2人で遊ぶ",
-        "  -",
-        "  > cpuのレベル",
-        "    レベル0",
-        "    レベル1",
-        "    レベル2",
-        "  待った(&B)\tF10",
-        "  -",
-        "  棋譜の読み込み(&O)\tCtrl+O",
-        "  棋譜の保存(&A)",
-        "  終局時に保存する",
-        "  -",
-        "  終了(&X)",
-        "ヘルプ(&H)",
-        "  ヘルプ\tF1",
-        "  バージョン情報",
-    };
+    QStringList expected;
+    QString indent;
+    for (const MenuEntry& entry : kMenuBar) {
+        const QString text = QString::fromStdString(menuText(entry));
+        switch (entry.kind) {
+            case MenuEntryKind::Menu:
+                expected << text;
+                indent = "  ";
+                break;
+            case MenuEntryKind::SubMenu:
+                expected << indent + "> " + text;
+                indent += "  ";
+                break;
+            case MenuEntryKind::EndSubMenu:
+                indent.chop(2);
+                break;
+            case MenuEntryKind::Separator:
+                expected << indent + "-";
+                break;
+            case MenuEntryKind::Item:
+            case MenuEntryKind::CheckItem:
+                expected << indent + text;
+                break;
+        }
+    }
     EXPECT_EQ(lines, expected);
     EXPECT_FALSE(table.window.menuItem(command::kLevel0)->isChecked());
     EXPECT_TRUE(table.window.menuItem(command::kLevel1)->isChecked());
@@ -151,7 +143,7 @@ TEST(MainWindow, OnlyTheLeftButtonsReleasePointCounts) {
 
 TEST(MainWindow, AcceleratorKeysReachTheirCommandsWhileTheMoveListHasFocus) {
     WindowTable table;
-    const auto folder = freshFolder("keys");
+    const TempFolder folder("discada_app_keys");
     const auto previous = std::filesystem::current_path();
     std::filesystem::current_path(folder);
 
@@ -187,10 +179,10 @@ TEST(MainWindow, AcceleratorKeysReachTheirCommandsWhileTheMoveListHasFocus) {
 }
 
 TEST(MainWindow, HelpFromAFolderWithoutTheFileOpensTheInstalledOne) {
-    const auto installed = freshFolder("installed_help");
+    const TempFolder installed("discada_app_installed_help");
     std::ofstream(installed / "readme.txt") << "help\n";
     WindowTable table(installed);
-    const auto working = freshFolder("started_from_menu");
+    const TempFolder working("discada_app_started_from_menu");
     const auto previous = std::filesystem::current_path();
     std::filesystem::current_path(working);
     table.key(Qt::Key_F1);
@@ -240,7 +232,8 @@ TEST(MainWindow, OnlyACheckedMenuItemShowsAMarkAndNoItemABox) {
 
 TEST(MainWindow, LoadedRecordStepsThroughTheReplayButtonsWithUndoGreyed) {
     WindowTable table;
-    const auto record = freshFolder("replay") / "game.txt";
+    const TempFolder folder("discada_app_replay");
+    const auto record = folder / "game.txt";
     std::ofstream(record, std::ios::binary) << " 1:4,3(1)\r\n 2:3,3(2)\r\n 3:3,4(1)\r\n";
     table.files.answerWith(record.string());
     table.controlKey(Qt::Key_O);

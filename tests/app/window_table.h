@@ -13,7 +13,6 @@
 #include "app/message_sink.h"
 #include "game/discada.h"
 #include "game/game_table.h"
-#include "platform/document_opener.h"
 
 namespace discada {
 
@@ -27,17 +26,6 @@ public:
     }
 
     std::vector<std::string> shown;
-};
-
-// Records what the desktop viewer was asked to open.
-class RecordingOpener final : public DocumentOpener {
-public:
-    bool open(const std::string& path) override {
-        opened.push_back(path);
-        return true;
-    }
-
-    std::vector<std::string> opened;
 };
 
 // The real main window with scripted desktop services, shown and active on the offscreen screen.

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "platform/utf8_path.h"
+#include "temp_folder.h"
 
 namespace discada {
 
@@ -24,17 +25,7 @@ protected:
         out_.str("");
         err_.str("");
     }
-    void TearDown() override { std::filesystem::remove_all(dir_); }
-
-    const std::filesystem::path dir_ = [] {
-        const auto* test = ::testing::UnitTest::GetInstance();
-        auto folder = std::filesystem::temp_directory_path() /
-                      ("discada-cli-" + std::to_string(test->random_seed()) +
-                       test->current_test_info()->test_suite_name() + "." +
-                       test->current_test_info()->name());
-        std::filesystem::create_directories(folder);
-        return folder;
-    }();
+    const TempFolder dir_{"discada-cli"};
     std::ostringstream out_;
     std::ostringstream err_;
 };

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "cli/play_command.h"
+#include "temp_folder.h"
 
 namespace discada {
 namespace {
@@ -57,13 +58,11 @@ TEST(PlayCommand, RefusesBadLinesOnStandardErrorAndStopsAtClose) {
 }
 
 TEST(PlayCommand, WritesMessagesMenusButtonsAndDialogsAsLines) {
-    const auto dir = std::filesystem::temp_directory_path() / "discada-play";
-    std::filesystem::create_directories(dir);
+    const TempFolder dir("discada-play");
     const std::string file = (dir / "two.txt").string();
     std::ofstream(file, std::ios::binary) << " 1:4,3(1)\r\n 2:3,3(2)\r\n";
     const Played p = play("command 810\ncommand 230\nanswer " + file +
                           "\ncommand 500\ncommand 1110\ncommand 510\ncommand 120\n");
-    std::filesystem::remove_all(dir);
     EXPECT_EQ(p.out, kStart +
                          "message バージョン情報|none|DiscadaGame\tVer.1.2\n"
                          "menu 210 normal\n"

@@ -1,12 +1,17 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
 #include <string>
 #include <vector>
 
 #include "game_table.h"
+#include "temp_folder.h"
 
 namespace discada {
 namespace {
+
+using Events = std::vector<std::string>;
 
 TEST(DispatchCommand, MapsIdsToModesAndLevelsIgnoringTheHighHalf) {
     GameTable t;
@@ -23,15 +28,34 @@ TEST(DispatchCommand, MapsIdsToModesAndLevelsIgnoringTheHighHalf) {
     }
 }
 
-TEST(DispatchCommand, HandsTheShellItsCommandsAndRepaintsAfterEveryOne) {
+TEST(DispatchCommand, HelpVersionAndCloseEachDoTheirOwnAndEveryIdRepaints) {
+    const TempFolder folder("discada-commands");
+    std::ofstream(folder / "readme.txt") << "help\n";
+    const auto previous = std::filesystem::current_path();
+    std::filesystem::current_path(folder);
     GameTable t;
-    for (const std::uint32_t id : {800u, 810u, 900u, 0u, 5u, 1000u}) {
-        t.window.takeEvents();
-        t.command(id);
-        EXPECT_EQ(t.window.takeEvents(), std::vector<std::string>{"repaint"}) << id;
+    t.window.takeEvents();
+
+    EXPECT_TRUE(dispatchCommand(t.game, t.window, t.shell, command::kHelp));
+    std::filesystem::current_path(previous);
+    ASSERT_EQ(t.opener.opened.size(), 1u);
+    EXPECT_EQ(std::filesystem::path(t.opener.opened[0]).filename(), "readme.txt");
+    EXPECT_EQ(t.window.takeEvents(), Events{"repaint"});
+
+    t.command(command::kVersion);
+    EXPECT_EQ(t.window.takeEvents(),
+              (Events{"message バージョン情報|none|DiscadaGame\tVer.1.2", "repaint"}));
+    EXPECT_EQ(t.closes, 0);
+
+    t.command(command::kClose);
+    EXPECT_EQ(t.closes, 1);
+    EXPECT_EQ(t.window.takeEvents(), Events{"repaint"});
+    EXPECT_EQ(t.opener.opened.size(), 1u);
+
+    for (const std::uint32_t id : {0u, 5u, 1000u}) {
+        EXPECT_FALSE(dispatchCommand(t.game, t.window, t.shell, id));
+        EXPECT_EQ(t.window.takeEvents(), Events{"repaint"}) << id;
     }
-    EXPECT_EQ(t.shell.helps + t.shell.versions + t.shell.closes, 3);
-    EXPECT_EQ(t.shell.helps * t.shell.versions * t.shell.closes, 1);
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 
 #include "game_table.h"
 #include "record/record_text.h"
+#include "temp_folder.h"
 
 namespace discada {
 namespace {
@@ -22,11 +23,7 @@ const std::string kThree = " 1:4,3(1)\r\n 2:3,3(2)\r\n 3:3,4(1)\r\n";
 // Record files in a fresh folder with a Japanese name; paths are UTF-8 strings.
 class RecordFiles : public ::testing::Test {
 protected:
-    void SetUp() override {
-        fs::remove_all(root_);
-        fs::create_directories(native(u8("")));
-    }
-    void TearDown() override { fs::remove_all(root_); }
+    void SetUp() override { fs::create_directories(native(u8(""))); }
 
     std::string u8(const std::string& name) const {
         const std::u8string p = (root_ / u8"棋譜 フォルダ").u8string();
@@ -55,9 +52,7 @@ protected:
         return formatRecord(t.game.match());
     }
 
-    fs::path root_ = fs::temp_directory_path() /
-                     ("discada-game-" +
-                      std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+    const TempFolder root_{"discada-game"};
 };
 
 TEST_F(RecordFiles, SaveWritesThroughTheSaveDialogWhoseNameSurvivesNewGames) {
@@ -140,6 +135,11 @@ TEST_F(RecordFiles, LoadingReplaysTheRecordAndTheStepsStopAtBothEnds) {
               (Events{"list select 0", "repaint", "list select 1", "repaint", "list select 2",
                       "list select -1", "repaint", "list select 2", "list select -1"}));
     EXPECT_EQ(t.game.statusText(), "先手の番(黒)     \n\n黒： 2 \n白： 2 ");
+    for (const int placements : {1, 2}) {
+        t.command(command::kReplayForward);
+        EXPECT_EQ(t.game.match().movesPlayed(), placements);
+        EXPECT_EQ(t.window.selected, 3 - placements);
+    }
     t.command(command::kReplayLast);
     EXPECT_EQ(t.game.match().movesPlayed(), 3);
     EXPECT_EQ(t.window.selected, 0);

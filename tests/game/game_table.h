@@ -9,22 +9,17 @@
 #include "ai/fake_clock.h"
 #include "game/commands.h"
 #include "game/discada.h"
+#include "game/shell_commands.h"
 #include "match/match_test_support.h"
+#include "recording_opener.h"
 #include "recording_window.h"
 #include "scripted_files.h"
 
 namespace discada {
 
-// A clock that only moves when slept on, so the computer's 500 ms cost no real time.
-struct CountingShell : ShellCommands {
-    void showHelp() override { ++helps; }
-    void showVersion() override { ++versions; }
-    void close() override { ++closes; }
-    int helps = 0, versions = 0, closes = 0;
-};
-
-// One controller with its recording window, scripted dialogs and fake clock, started as the
-// window starts it: level 1, then a game in `mode`.
+// One controller with its recording window, scripted dialogs, fake clock (the computer's 500 ms
+// cost no real time) and the shell commands over a recording viewer, started as the window
+// starts it: level 1, then a game in `mode`. Closing is counted.
 struct GameTable {
     explicit GameTable(GameMode mode = GameMode::ComputerWhite) {
         window.now = [this] { return clock.now; };
@@ -56,7 +51,9 @@ struct GameTable {
     RecordingWindow window;
     ScriptedFiles files;
     FakeClock clock;
-    CountingShell shell;
+    RecordingOpener opener;
+    int closes = 0;
+    ShellCommands shell{window, opener, {}, [this] { ++closes; }};
     Discada game{window, files, clock};
 };
 

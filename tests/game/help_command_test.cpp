@@ -7,31 +7,12 @@
 #include <string>
 #include <vector>
 
-#include "platform/document_opener.h"
+#include "recording_opener.h"
 #include "recording_window.h"
+#include "temp_folder.h"
 
 namespace discada {
 namespace {
-
-class RecordingOpener final : public DocumentOpener {
-public:
-    bool open(const std::string& path) override {
-        opened.push_back(path);
-        return succeeds;
-    }
-
-    bool succeeds = true;
-    std::vector<std::string> opened;
-};
-
-// An empty folder of its own for each test.
-std::filesystem::path freshFolder() {
-    const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
-    const auto folder = std::filesystem::temp_directory_path() / "discada_help" / test->name();
-    std::filesystem::remove_all(folder);
-    std::filesystem::create_directories(folder);
-    return folder;
-}
 
 void writeFile(const std::filesystem::path& path) {
     std::ofstream(path) << "help\n";
@@ -41,7 +22,7 @@ const std::string kNotFound = "Error|warning|ヘルプファイルが見つか�
 
 TEST(HelpCommand, OpensTheHelpFileWhateverTheCaseOfItsName) {
     for (const char* name : {"readme.txt", "Readme.txt", "README.TXT"}) {
-        const auto folder = freshFolder();
+        const TempFolder folder("discada_help");
         writeFile(folder / name);
         RecordingWindow window;
         RecordingOpener opener;
@@ -54,14 +35,14 @@ TEST(HelpCommand, OpensTheHelpFileWhateverTheCaseOfItsName) {
 }
 
 TEST(HelpCommand, PrefersTheLowerCaseNameWhenBothSpellingsExist) {
-    const auto folder = freshFolder();
+    const TempFolder folder("discada_help");
     writeFile(folder / "Readme.txt");
     writeFile(folder / "readme.txt");
     EXPECT_EQ(findHelpFile(folder), folder / "readme.txt");
 }
 
 TEST(HelpCommand, MissingFileIsReportedAndNoViewerStarts) {
-    const auto folder = freshFolder();
+    const TempFolder folder("discada_help");
     writeFile(folder / "readme.txt.bak");
     std::filesystem::create_directory(folder / "Readme.txt");
     RecordingWindow window;
@@ -74,7 +55,7 @@ TEST(HelpCommand, MissingFileIsReportedAndNoViewerStarts) {
 }
 
 TEST(HelpCommand, ViewerThatFailsIsReported) {
-    const auto folder = freshFolder();
+    const TempFolder folder("discada_help");
     writeFile(folder / "readme.txt");
     RecordingWindow window;
     RecordingOpener opener;
@@ -85,7 +66,7 @@ TEST(HelpCommand, ViewerThatFailsIsReported) {
 }
 
 TEST(HelpCommand, InstalledHelpFileServesOnlyWhenTheWorkingFolderHasNone) {
-    const auto base = freshFolder();
+    const TempFolder base("discada_help");
     const auto working = base / "working";
     const auto installed = base / "share" / "doc" / "discada";
     std::filesystem::create_directories(working);
@@ -114,7 +95,7 @@ TEST(HelpCommand, InstalledHelpFileServesOnlyWhenTheWorkingFolderHasNone) {
 }
 
 TEST(HelpCommand, NoInstalledFolderDoesNotMeanTheWorkingDirectory) {
-    const auto base = freshFolder();
+    const TempFolder base("discada_help");
     std::filesystem::create_directories(base / "empty");
     writeFile(base / "readme.txt");
     const auto previous = std::filesystem::current_path();

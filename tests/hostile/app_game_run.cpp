@@ -19,6 +19,7 @@
 #include "game/commands.h"
 #include "game/discada.h"
 #include "platform/file_chooser.h"
+#include "temp_folder.h"
 
 namespace discada {
 namespace {
@@ -105,9 +106,8 @@ private:
 int main(int argc, char* argv[]) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
-    const std::filesystem::path record =
-        std::filesystem::temp_directory_path() /
-        ("discada-app-game-run-" + std::to_string(QCoreApplication::applicationPid()) + ".txt");
+    const discada::TempFolder folder("discada-app-game-run");
+    const std::filesystem::path record = folder / "game.txt";
     discada::ClosedMessages messages;
     discada::RecordFile files(record.string());
     discada::NoWaitClock clock;
@@ -120,7 +120,6 @@ int main(int argc, char* argv[]) {
     discada::Script script(window);
     QTimer::singleShot(0, &window, [&] { script.run(); });
     const int exitCode = application.exec();
-    std::filesystem::remove(record);
     if (exitCode != 0 || !script.failure().empty() || messages.results != 1) {
         std::fprintf(stderr, "app game run failed: %s (exit %d, %d result boxes)\n",
                      script.failure().c_str(), exitCode, messages.results);

@@ -169,6 +169,19 @@ public:
 private:
     HANDLE pipe_;
 };
+#elif defined(__EMSCRIPTEN__)
+// A device, a broken link: under Node a pipe cannot be made (mkfifo makes an ordinary file).
+class UnreadablePaths {
+public:
+    explicit UnreadablePaths(const ScratchFolder& folder) : folder_(folder) {
+        std::filesystem::create_symlink(folder.path("nowhere.txt"), folder.path("dangling.txt"));
+    }
+
+    std::vector<std::string> paths() const { return {"/dev/zero", folder_.path("dangling.txt")}; }
+
+private:
+    const ScratchFolder& folder_;
+};
 #else
 // A pipe with no writer, a device, a broken link.
 class UnreadablePaths {

@@ -7,6 +7,7 @@
 set -euo pipefail
 valgrind="$1"
 shift
+command -v "$valgrind" >/dev/null || { echo "$valgrind is missing: scripts/test.sh installs it"; exit 1; }
 log=$(mktemp)
 trap 'rm -f "$log"' EXIT
 

@@ -12,29 +12,13 @@
 
 #include "game/game_table.h"
 #include "record/record_text.h"
+#include "temp_folder.h"
 
 namespace discada {
 
 // A fresh folder of its own for each test, removed afterwards.
 class ScratchFolder {
 public:
-    ScratchFolder()
-        : root_(std::filesystem::temp_directory_path() /
-                ("discada-hostile-" +
-                 std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()))) {
-        std::filesystem::remove_all(root_);
-        std::filesystem::create_directories(root_);
-    }
-    ~ScratchFolder() {
-        std::error_code ec;
-        // A test may have taken the write permission away; give it back to clean up.
-        std::filesystem::permissions(root_, std::filesystem::perms::owner_all,
-                                     std::filesystem::perm_options::add, ec);
-        std::filesystem::remove_all(root_, ec);
-    }
-    ScratchFolder(const ScratchFolder&) = delete;
-    ScratchFolder& operator=(const ScratchFolder&) = delete;
-
     std::string path(const std::string& name) const { return (root_ / name).string(); }
     const std::filesystem::path& root() const { return root_; }
     // Every name in the folder, so a test sees any file left behind.
@@ -47,7 +31,7 @@ public:
     }
 
 private:
-    std::filesystem::path root_;
+    TempFolder root_{"discada-hostile"};
 };
 
 inline std::string contentsOf(const std::string& path) {

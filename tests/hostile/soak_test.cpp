@@ -35,7 +35,8 @@ struct SoakTable {
     RecordingWindow window;
     SoakFiles files;
     FakeClock clock;
-    CountingShell shell;
+    RecordingOpener opener;
+    ShellCommands shell{window, opener, {}, [] {}};
     Discada game{window, files, clock};
 };
 

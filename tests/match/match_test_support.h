@@ -78,7 +78,7 @@ inline std::vector<CellPos> findLineWithPass(DscProg& scratch, unsigned seed = 1
             const std::vector<CellPos> moves = legalOf(scratch);
             const CellPos m =
                 moves[std::uniform_int_distribution<std::size_t>(0, moves.size() - 1)(random)];
-            scratch.makeMove(m.column, m.row);
+            EXPECT_TRUE(scratch.makeMove(m.column, m.row));
             line.push_back(m);
             if (scratch.status() == MatchStatus::Pass) {
                 scratch.reset();

@@ -7,6 +7,7 @@
 
 #include "platform/utf8_path.h"
 #include "record/file_replacement.h"
+#include "temp_folder.h"
 
 namespace discada {
 namespace {
@@ -25,15 +26,9 @@ std::string contents(const fs::path& path) {
     return {std::istreambuf_iterator<char>(in), {}};
 }
 
-fs::path freshFolder(const std::string& name) {
-    const fs::path dir = fs::temp_directory_path() / name;
-    fs::remove_all(dir);
-    fs::create_directories(dir / "folder");
-    return dir;
-}
-
 TEST(ReplaceFile, ReplacesOnlyOrdinaryFilesAndNoOtherFile) {
-    const fs::path dir = freshFolder("discada-replace-file");
+    const TempFolder dir("discada-replace-file");
+    fs::create_directory(dir / "folder");
     std::ofstream(dir / "real.txt") << "a much longer earlier record";
     std::ofstream(dir / "real.txt.saving0") << "someone else's";
     // A Japanese name beside a Latin one: the path reaches the system intact.
@@ -45,7 +40,7 @@ TEST(ReplaceFile, ReplacesOnlyOrdinaryFilesAndNoOtherFile) {
     EXPECT_EQ(contents(japanese), "new");
     EXPECT_EQ(contents(dir / "real.txt.saving0"), "someone else's");
 
-    const ReplaceResult halfWay =
+    const FileResult halfWay =
         replaceFile(utf8Of(dir / "real.txt"), "0123456789", [](std::ostream& file, auto bytes) {
             file.write(bytes.data(), 5);
             return false;
@@ -56,14 +51,13 @@ TEST(ReplaceFile, ReplacesOnlyOrdinaryFilesAndNoOtherFile) {
     EXPECT_FALSE(replaceFile(utf8Of(dir / "folder"), "x").ok);
     EXPECT_FALSE(replaceFile(utf8Of(dir / "none/x.txt"), "x").ok);
     EXPECT_FALSE(replaceFile(kNullDevice, "x").ok);  // refused before anything is created
-    EXPECT_EQ(std::distance(fs::directory_iterator(dir), {}), 4);
-    fs::remove_all(dir);
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), {}), 4);
 }
 
 #ifndef _WIN32
 // Links and permission bits are this system's own; Windows keeps neither in the same way.
 TEST(ReplaceFile, KeepsTheModeAndSavesThroughALink) {
-    const fs::path dir = freshFolder("discada-replace-link");
+    const TempFolder dir("discada-replace-link");
     std::ofstream(dir / "real.txt") << "earlier";
     fs::permissions(dir / "real.txt", fs::perms::owner_read | fs::perms::owner_write);
     fs::create_symlink(dir / "real.txt", dir / "link.txt");
@@ -73,7 +67,6 @@ TEST(ReplaceFile, KeepsTheModeAndSavesThroughALink) {
     EXPECT_TRUE(fs::is_symlink(dir / "link.txt"));
     EXPECT_EQ(fs::status(dir / "real.txt").permissions() & fs::perms::all,
               fs::perms::owner_read | fs::perms::owner_write);
-    fs::remove_all(dir);
 }
 #endif
 

@@ -44,7 +44,7 @@ TEST(RecordWriter, WritesOneCrLfLineperPlacementWithAPaddedNumber) {
         std::array<CellPos, kCellListCapacity> list;
         const std::int32_t n = match.board().listMoves(match.sideToMove(), list, kCellListCapacity);
         const CellPos m = list[std::uniform_int_distribution<>(0, n - 1)(random)];
-        match.makeMove(m.column, m.row);
+        ASSERT_TRUE(match.makeMove(m.column, m.row));
     }
     const std::string twelve = formatRecord(match);
     EXPECT_EQ(twelve.substr(twelve.find("10:"), 3), "10:");
@@ -55,7 +55,7 @@ TEST(RecordWriter, StopsAtTheCursorNotAtTheEndOfTheLog) {
     DscProg match;
     match.reset();
     for (const CellPos m : {CellPos{4, 3}, CellPos{3, 3}, CellPos{3, 4}})
-        match.makeMove(m.column, m.row);
+        ASSERT_TRUE(match.makeMove(m.column, m.row));
     match.unmakeMove();
     EXPECT_EQ(formatRecord(match), " 1:4,3(1)\r\n 2:3,3(2)\r\n");
     match.unmakeMove();
@@ -89,7 +89,7 @@ TEST(RecordReader, RoundTripsWholeGamesWithPasses) {
             const std::int32_t n =
                 match.board().listMoves(match.sideToMove(), list, kCellListCapacity);
             const CellPos m = list[std::uniform_int_distribution<>(0, n - 1)(random)];
-            match.makeMove(m.column, m.row);
+            ASSERT_TRUE(match.makeMove(m.column, m.row));
             passes += match.status() == MatchStatus::Pass;
         }
         DscProg copy;
@@ -107,7 +107,7 @@ TEST(RecordReader, NoFirstFieldLeavesTheMatchUntouched) {
           std::string_view("\0 1:4,3(1)", 10)}) {
         DscProg match;
         match.reset();
-        match.makeMove(4, 3);
+        ASSERT_TRUE(match.makeMove(4, 3));
         const Loaded loaded = load(text, match);
         EXPECT_FALSE(loaded.outcome.hasFirstField);
         EXPECT_EQ(loaded.starts, 0);

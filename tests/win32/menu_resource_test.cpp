@@ -49,7 +49,7 @@ TEST(MenuResource, HoldsTheMenuBarOfBothProgramsEntryForEntry) {
 
     std::vector<std::string> table;
     for (const MenuEntry& entry : kMenuBar)
-        table.push_back(entryLine(entry.kind, entry.commandId, std::string(entry.text)));
+        table.push_back(entryLine(entry.kind, entry.commandId, menuText(entry)));
     EXPECT_EQ(resource, table);
 }
 

@@ -13,49 +13,21 @@ set -euo pipefail
 game=$(realpath "$1")
 probe=$(realpath "$2")
 work=$(realpath -m "$3")
-wine_dir=/usr/lib/wine
-wine=$wine_dir/wine64
 title=DiscadaGame
 mkdir -p "$work/screenshots" "$work/play"
 shots=$work/screenshots
+export WINEPREFIX=$work/wine
+source "$(dirname "$0")/wine_display.sh"
 
-export WINEDEBUG=-all WINEDLLOVERRIDES=winemenubuilder.exe=d WINEPREFIX=$work/wine
-
-fail() {
-    echo "FAILED: $*" >&2
-    exit 1
-}
-trap 'fail "line $LINENO: $BASH_COMMAND"' ERR
-
-# Japanese glyphs come from IPA Gothic, linked behind the fonts wine draws its windows with; wine
-# draws the window frames itself, since no window manager runs.
-make_prefix() {
-    "$wine" wineboot --init >/dev/null 2>&1
-    cp /usr/share/fonts/opentype/ipafont-gothic/ipag.ttf "$WINEPREFIX/drive_c/windows/Fonts/"
-    local link='HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink'
-    for face in Tahoma "Microsoft Sans Serif" "MS Shell Dlg" "MS Shell Dlg 2"; do
-        "$wine" reg add "$link" /v "$face" /t REG_MULTI_SZ /d 'ipag.ttf,IPAGothic' /f >/dev/null
-    done
-    "$wine" reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /t REG_SZ /d N /f >/dev/null
-    "$wine_dir/wineserver" --wait
-}
+start_display 1024x768
 [ -f "$WINEPREFIX/system.reg" ] || make_prefix
 # Text files open in Notepad; a run may have taken that away.
 txt_open='HKCR\txtfile\shell\open\command'
 "$wine" reg add "$txt_open" /ve /d '"C:\windows\system32\notepad.exe" "%1"' /f >/dev/null
 
+# The game's copies end with the test, and with them the display and the wine server.
 pids=()
-cleanup() {
-    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-    "$wine_dir/wineserver" --kill 2>/dev/null || true
-}
-trap cleanup EXIT
-
-rm -f "$work/display"
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
-pids+=($!)
-for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
-export DISPLAY=:$(head -1 "$work/display")
+trap 'for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done; cleanup' EXIT
 
 probe() { "$wine" "$probe" "$@" | tr -d '\r'; }
 shot() { import -window root "$shots/$1.png"; }

@@ -1,0 +1,859 @@
+// The page around the game: the window's frame, menu bar, move list, replay buttons, message
+// boxes and file dialogs. The game itself runs in the WebAssembly module and calls the methods of
+// DiscadaPage; the page calls the game through one queue, so that input arriving while a call is
+// suspended (the computer's wait, a message box, a dialog) is delivered afterwards, in order.
+"use strict";
+
+const DiscadaPage = (() => {
+    const windowElement = document.getElementById("window");
+    const stage = document.getElementById("stage");
+    const canvas = windowElement.querySelector(".board");
+    const context = canvas.getContext("2d");
+    const menubar = windowElement.querySelector(".menubar");
+    const moveList = windowElement.querySelector(".movelist");
+    const client = windowElement.querySelector(".client");
+    const modalLayer = windowElement.querySelector(".modal-layer");
+    const fileInput = document.querySelector(".file-input");
+
+    const kUiFontFamily = "Discada UI";
+    // The panel's text as the desktop's system font shows it: 16 pixels, about 19 a line.
+    const kPanelFont = "16px " + getComputedStyle(document.documentElement).getPropertyValue("--ui-font");
+    const kPanelLineHeight = 19;
+    const kListRowHeight = 16;
+    // The message boxes' icon codes, as the game sends them.
+    const kIcons = [null, { name: "information", glyph: "i" }, { name: "warning", glyph: "!" }];
+    // The menu entry kinds of the game's menu table, in its order.
+    const Kind = { Menu: 0, SubMenu: 1, EndSubMenu: 2, Item: 3, CheckItem: 4, Separator: 5 };
+    // Room left around the window on a narrow screen.
+    const kStagePadding = 8;
+
+    let game = null;
+    let started = false;
+    let closed = false;
+    let outerSize = [0, 0];
+    let ratio = 0;
+    let pendingSave = null;
+    const accelerators = [];
+    const menuItems = new Map();
+
+    // ---- The one way into the game ------------------------------------------------------------
+
+    const queue = [];
+    let running = false;
+
+    // Runs `job` after every job queued before it has finished, suspended calls included.
+    function post(job) {
+        if (closed || !game) return;
+        queue.push(job);
+        if (!running) drain();
+    }
+
+    async function drain() {
+        running = true;
+        while (queue.length > 0 && !closed) {
+            const job = queue.shift();
+            try {
+                await job();
+            } catch (error) {
+                console.error(error);
+            }
+        }
+        running = false;
+        if (closed && game) game._web_quit();
+    }
+
+    function call(name, ...args) {
+        return game.ccall(name, null, args.map(() => "number"), args, { async: true });
+    }
+
+    function postCommand(id) {
+        post(() => call("web_command", id));
+    }
+
+    // ---- Layout from the game's table -----------------------------------------------------------
+
+    function setLayout(outerWidth, outerHeight, clientWidth, clientHeight, list) {
+        outerSize = [outerWidth, outerHeight];
+        const border = (outerWidth - clientWidth) / 2;
+        const bars = outerHeight - clientHeight - 2 * border;
+        const style = windowElement.style;
+        style.setProperty("--outer-width", outerWidth + "px");
+        style.setProperty("--outer-height", outerHeight + "px");
+        style.setProperty("--client-width", clientWidth + "px");
+        style.setProperty("--client-height", clientHeight + "px");
+        style.setProperty("--border", border + "px");
+        style.setProperty("--caption-height", Math.ceil(bars / 2) + "px");
+        style.setProperty("--menu-height", Math.floor(bars / 2) + "px");
+        style.setProperty("--row-height", kListRowHeight + "px");
+        // A list box that fits its height to whole rows, as the desktop's does.
+        const frame = 2;
+        const rows = Math.floor((list[3] - list[1] - frame) / kListRowHeight);
+        place(moveList, [list[0], list[1], list[2], list[1] + rows * kListRowHeight + frame]);
+    }
+
+    function place(element, area) {
+        element.style.left = area[0] + "px";
+        element.style.top = area[1] + "px";
+        element.style.width = area[2] - area[0] + "px";
+        element.style.height = area[3] - area[1] + "px";
+    }
+
+    function setTitle(title) {
+        document.title = title;
+        windowElement.querySelector(".caption .title").textContent = title;
+    }
+
+    // ---- Scaling: the whole window fits the width of a narrow screen ----------------------------
+
+    function fit() {
+        const available = document.documentElement.clientWidth - 2 * kStagePadding;
+        const scale = Math.min(1, available / outerSize[0]);
+        windowElement.style.transform = scale < 1 ? `scale(${scale})` : "";
+        stage.style.width = outerSize[0] * scale + "px";
+        stage.style.height = outerSize[1] * scale + "px";
+        const wanted = (window.devicePixelRatio || 1) * scale;
+        if (wanted !== ratio && started && !closed) {
+            ratio = wanted;
+            game._web_set_ratio(ratio);
+        }
+    }
+
+    function watchRatio() {
+        const query = matchMedia(`(resolution: ${window.devicePixelRatio || 1}dppx)`);
+        query.addEventListener("change", () => {
+            fit();
+            watchRatio();
+        }, { once: true });
+    }
+
+    // ---- Painting -------------------------------------------------------------------------------
+
+    let paintScheduled = false;
+
+    function requestRepaint() {
+        if (paintScheduled) return;
+        paintScheduled = true;
+        requestAnimationFrame(() => {
+            paintScheduled = false;
+            if (game && !closed) game._web_paint();
+        });
+    }
+
+    // Shows the back buffer: `pixels` holds width × height RGBA pixels at the current ratio.
+    function present(pixels, width, height) {
+        if (canvas.width !== width || canvas.height !== height) {
+            canvas.width = width;
+            canvas.height = height;
+        }
+        canvas.style.width = width / ratio + "px";
+        canvas.style.height = height / ratio + "px";
+        const image = new ImageData(new Uint8ClampedArray(pixels.buffer, pixels.byteOffset, pixels.length), width, height);
+        context.putImageData(image, 0, 0);
+    }
+
+    // Draws text black on white, left- and top-aligned in `area` (window pixels), broken only at
+    // newlines and clipped to the area.
+    function drawText(area, text) {
+        const [x1, y1, x2, y2] = area;
+        context.save();
+        context.setTransform(ratio, 0, 0, ratio, 0, 0);
+        context.beginPath();
+        context.rect(x1, y1, x2 - x1, y2 - y1);
+        context.clip();
+        context.fillStyle = "#fff";
+        context.fillRect(x1, y1, x2 - x1, y2 - y1);
+        context.fillStyle = "#000";
+        context.font = kPanelFont;
+        context.textBaseline = "top";
+        text.split("\n").forEach((line, index) => {
+            context.fillText(line, x1, y1 + index * kPanelLineHeight + 2);
+        });
+        context.restore();
+    }
+
+    // ---- The move list --------------------------------------------------------------------------
+
+    function listReset() {
+        moveList.replaceChildren();
+    }
+
+    function listInsertTop(text) {
+        const row = document.createElement("div");
+        row.setAttribute("role", "option");
+        row.textContent = text;
+        moveList.prepend(row);
+    }
+
+    function listDeleteTop() {
+        if (moveList.firstElementChild) moveList.firstElementChild.remove();
+    }
+
+    function listSelect(index) {
+        const rows = moveList.children;
+        for (const row of rows) row.classList.remove("selected");
+        const row = rows[index];
+        if (!row) return;
+        row.classList.add("selected");
+        row.setAttribute("aria-selected", "true");
+        const top = row.offsetTop;
+        if (top < moveList.scrollTop) moveList.scrollTop = top;
+        else if (top + kListRowHeight > moveList.scrollTop + moveList.clientHeight)
+            moveList.scrollTop = top + kListRowHeight - moveList.clientHeight;
+    }
+
+    // Choosing a row changes only the highlight; the list tells the game, as a list box does.
+    function chooseRow(index) {
+        listSelect(index);
+        postCommand(0);
+    }
+
+    moveList.addEventListener("pointerdown", (event) => {
+        const row = event.target.closest(".movelist > div");
+        if (row) chooseRow([...moveList.children].indexOf(row));
+    });
+
+    moveList.addEventListener("keydown", (event) => {
+        const rows = [...moveList.children];
+        if (rows.length === 0 || event.altKey || event.ctrlKey) return;
+        const current = rows.findIndex((row) => row.classList.contains("selected"));
+        const page = Math.max(1, Math.floor(moveList.clientHeight / kListRowHeight) - 1);
+        const moves = { ArrowDown: 1, ArrowUp: -1, PageDown: page, PageUp: -page };
+        let next = null;
+        if (event.key in moves) next = Math.min(rows.length - 1, Math.max(0, current + moves[event.key]));
+        else if (event.key === "Home") next = 0;
+        else if (event.key === "End") next = rows.length - 1;
+        if (next === null) return;
+        event.preventDefault();
+        if (next !== current) chooseRow(next);
+    });
+
+    // ---- The replay buttons ---------------------------------------------------------------------
+
+    const replayButtons = [];
+
+    function addReplayButton(caption, id, area) {
+        const button = document.createElement("button");
+        button.type = "button";
+        button.className = "replay";
+        button.textContent = caption;
+        button.hidden = true;
+        place(button, area);
+        button.addEventListener("click", () => postCommand(id));
+        client.append(button);
+        replayButtons.push(button);
+    }
+
+    function showReplayButtons(shown) {
+        for (const button of replayButtons) button.hidden = !shown;
+    }
+
+    // ---- The menu bar ---------------------------------------------------------------------------
+
+    // "ゲーム(&G)" → the text with its mnemonic letter underlined, and the letter.
+    function labelOf(text) {
+        const fragment = document.createDocumentFragment();
+        let mnemonic = null;
+        let plain = "";
+        for (let i = 0; i < text.length; ++i) {
+            if (text[i] === "&" && i + 1 < text.length) {
+                ++i;
+                if (text[i] !== "&") {
+                    fragment.append(plain);
+                    plain = "";
+                    const underlined = document.createElement("u");
+                    underlined.textContent = text[i];
+                    fragment.append(underlined);
+                    mnemonic = mnemonic || text[i].toLowerCase();
+                    continue;
+                }
+            }
+            plain += text[i];
+        }
+        fragment.append(plain);
+        return { fragment, mnemonic };
+    }
+
+    let openMenus = [];      // the open menus, outermost first
+    let topMenus = [];       // the top-level entries of the menu bar
+    const building = { top: null, menus: [] };
+
+    function newMenu() {
+        const menu = document.createElement("div");
+        menu.className = "menu";
+        menu.setAttribute("role", "menu");
+        menu.hidden = true;
+        return menu;
+    }
+
+    function addMenuEntry(kind, id, text) {
+        if (kind === Kind.Menu) {
+            const top = document.createElement("div");
+            top.className = "top";
+            top.setAttribute("role", "menuitem");
+            const { fragment, mnemonic } = labelOf(text);
+            top.append(fragment);
+            top.mnemonic = mnemonic;
+            top.menu = newMenu();
+            top.append(top.menu);
+            menubar.append(top);
+            topMenus.push(top);
+            building.top = top;
+            building.menus = [top.menu];
+            top.addEventListener("pointerdown", (event) => {
+                if (event.target.closest(".menu")) return;
+                event.preventDefault();
+                if (openMenus[0] === top.menu) closeMenus();
+                else openTop(top, false);
+            });
+            top.addEventListener("pointerenter", () => {
+                if (openMenus.length > 0 && openMenus[0] !== top.menu) openTop(top, false);
+            });
+            return;
+        }
+        const menu = building.menus[building.menus.length - 1];
+        if (kind === Kind.EndSubMenu) {
+            building.menus.pop();
+            return;
+        }
+        if (kind === Kind.Separator) {
+            const line = document.createElement("div");
+            line.className = "separator";
+            line.setAttribute("role", "separator");
+            menu.append(line);
+            return;
+        }
+        const item = document.createElement("div");
+        item.className = "item";
+        item.setAttribute("role", kind === Kind.CheckItem ? "menuitemcheckbox" : "menuitem");
+        const [label, hint] = text.split("\t");
+        const check = document.createElement("span");
+        check.className = "check";
+        const labelSpan = document.createElement("span");
+        labelSpan.className = "label";
+        const { fragment, mnemonic } = labelOf(label);
+        labelSpan.append(fragment);
+        const hintSpan = document.createElement("span");
+        hintSpan.className = "hint";
+        hintSpan.textContent = hint || "";
+        item.append(check, labelSpan, hintSpan);
+        item.mnemonic = mnemonic;
+        item.commandId = id;
+        menu.append(item);
+        if (kind === Kind.SubMenu) {
+            item.classList.add("sub");
+            item.submenu = newMenu();
+            item.append(item.submenu);
+            building.menus.push(item.submenu);
+        } else {
+            menuItems.set(id, item);
+        }
+        item.addEventListener("pointerenter", () => highlight(item, Submenu.Shown));
+        item.addEventListener("pointerup", (event) => {
+            event.stopPropagation();
+            activate(item);
+        });
+    }
+
+    function setMenuState(id, checked, greyed) {
+        const item = menuItems.get(id);
+        if (!item) return;
+        item.querySelector(".check").textContent = checked ? "\u2713" : "";
+        item.classList.toggle("greyed", greyed);
+        item.setAttribute("aria-disabled", String(greyed));
+        if (item.getAttribute("role") === "menuitemcheckbox") item.setAttribute("aria-checked", String(checked));
+    }
+
+    function itemsOf(menu) {
+        return [...menu.children].filter((child) => child.classList.contains("item"));
+    }
+
+    function openTop(top, withKeyboard) {
+        closeMenus();
+        top.classList.add("active");
+        top.menu.hidden = false;
+        openMenus = [top.menu];
+        if (withKeyboard) highlight(itemsOf(top.menu)[0], Submenu.Closed);
+    }
+
+    function closeMenus() {
+        for (const top of topMenus) top.classList.remove("active");
+        for (const menu of openMenus) {
+            menu.hidden = true;
+            for (const item of itemsOf(menu)) item.classList.remove("active");
+        }
+        openMenus = [];
+    }
+
+    // How a highlighted item's submenu opens: not at all (the arrow keys passing over it), shown
+    // (the pointer resting on it) or entered with its first item active (the keyboard asking).
+    const Submenu = { Closed: 0, Shown: 1, Entered: 2 };
+
+    // Makes `item` the active entry of its menu.
+    function highlight(item, submenu) {
+        if (!item) return;
+        const menu = item.parentElement;
+        const depth = openMenus.indexOf(menu);
+        if (depth < 0) return;
+        for (const deeper of openMenus.splice(depth + 1)) {
+            deeper.hidden = true;
+            for (const other of itemsOf(deeper)) other.classList.remove("active");
+        }
+        for (const other of itemsOf(menu)) other.classList.toggle("active", other === item);
+        if (item.submenu && submenu !== Submenu.Closed) {
+            item.submenu.hidden = false;
+            openMenus.push(item.submenu);
+            if (submenu === Submenu.Entered) highlight(itemsOf(item.submenu)[0], Submenu.Closed);
+        }
+    }
+
+    function activate(item) {
+        if (item.submenu) {
+            highlight(item, Submenu.Entered);
+            return;
+        }
+        if (item.classList.contains("greyed")) return;
+        closeMenus();
+        postCommand(item.commandId);
+    }
+
+    function activeItem(menu) {
+        return itemsOf(menu).find((item) => item.classList.contains("active"));
+    }
+
+    // The keys of an open menu, as a desktop menu takes them.
+    function menuKey(event) {
+        const menu = openMenus[openMenus.length - 1];
+        const items = itemsOf(menu);
+        const current = activeItem(menu);
+        const index = items.indexOf(current);
+        const topIndex = topMenus.findIndex((top) => top.menu === openMenus[0]);
+        switch (event.key) {
+            case "ArrowDown":
+                highlight(items[(index + 1) % items.length], Submenu.Closed);
+                break;
+            case "ArrowUp":
+                highlight(items[(index - 1 + items.length) % items.length], Submenu.Closed);
+                break;
+            case "ArrowRight":
+                if (current && current.submenu) highlight(current, Submenu.Entered);
+                else openTop(topMenus[(topIndex + 1) % topMenus.length], true);
+                break;
+            case "ArrowLeft":
+                if (openMenus.length > 1) {
+                    const parent = openMenus[openMenus.length - 2];
+                    highlight(activeItem(parent), Submenu.Closed);
+                } else {
+                    openTop(topMenus[(topIndex - 1 + topMenus.length) % topMenus.length], true);
+                }
+                break;
+            case "Enter":
+            case " ":
+                if (current) activate(current);
+                break;
+            case "Escape":
+                if (openMenus.length > 1) {
+                    menu.hidden = true;
+                    openMenus.pop();
+                } else {
+                    closeMenus();
+                }
+                break;
+            case "Tab":
+            case "Alt":
+                closeMenus();
+                break;
+            default: {
+                const letter = event.key.length === 1 ? event.key.toLowerCase() : null;
+                const chosen = letter && items.find((item) => item.mnemonic === letter);
+                if (chosen) activate(chosen);
+                else if (!letter) return;
+            }
+        }
+        event.preventDefault();
+        event.stopPropagation();
+    }
+
+    // A press outside an open menu only closes the menu, as on the desktop.
+    let swallowRelease = false;
+    document.addEventListener("pointerdown", (event) => {
+        swallowRelease = false;
+        if (openMenus.length > 0 && !event.target.closest(".menubar")) {
+            closeMenus();
+            swallowRelease = true;
+        }
+    }, true);
+
+    // ---- Keys -----------------------------------------------------------------------------------
+
+    function addAccelerator(key, character, id) {
+        accelerators.push({ key, character, id });
+    }
+
+    // The command of the accelerator `event` presses, or null. A key matches only without Shift,
+    // Ctrl or Alt; a control character matches Ctrl and the letter that types it.
+    function acceleratorOf(event) {
+        const key = event.key.length === 1 ? event.key.toLowerCase() : event.key;
+        const plain = !event.shiftKey && !event.ctrlKey && !event.altKey && !event.metaKey;
+        for (const accelerator of accelerators) {
+            if (accelerator.key !== "" && plain && key === accelerator.key) return accelerator.id;
+            if (accelerator.character > 0 && accelerator.character < 32 && event.ctrlKey &&
+                key === String.fromCharCode(accelerator.character + 96))
+                return accelerator.id;
+        }
+        return null;
+    }
+
+    document.addEventListener("keydown", (event) => {
+        if (closed || !game || event.isComposing) return;
+        if (!modalLayer.hidden) return;
+        if (openMenus.length > 0) {
+            menuKey(event);
+            return;
+        }
+        if (event.altKey && !event.ctrlKey && event.key.length === 1) {
+            const top = topMenus.find((entry) => entry.mnemonic === event.key.toLowerCase());
+            if (top) {
+                event.preventDefault();
+                openTop(top, true);
+                return;
+            }
+        }
+        const id = acceleratorOf(event);
+        if (id === null) return;
+        event.preventDefault();
+        event.stopPropagation();
+        postCommand(id);
+    }, true);
+
+    // ---- The board: a click counts where the button or the finger is released --------------------
+
+    canvas.addEventListener("pointerup", (event) => {
+        if (event.button !== 0 || !modalLayer.hidden || swallowRelease) return;
+        const box = canvas.getBoundingClientRect();
+        if (box.width === 0 || box.height === 0) return;
+        const x = Math.floor((event.clientX - box.left) * canvas.clientWidth / box.width);
+        const y = Math.floor((event.clientY - box.top) * canvas.clientHeight / box.height);
+        if (x < 0 || y < 0 || x >= client.clientWidth || y >= client.clientHeight) return;
+        post(() => call("web_click", x, y));
+    });
+
+    // A right-button press (or a long touch) changes nothing, as on the desktop: no browser menu.
+    windowElement.addEventListener("contextmenu", (event) => event.preventDefault());
+
+    // The close box closes as the menu's close item does, after the input before it.
+    windowElement.querySelector(".close-box").addEventListener("click", () => post(() => call("web_close")));
+
+    // ---- Modal boxes ----------------------------------------------------------------------------
+
+    // Shows `box` over the window until `settle` is called; the window takes no input meanwhile.
+    function showModal(box) {
+        closeMenus();
+        modalLayer.replaceChildren(box);
+        modalLayer.hidden = false;
+    }
+
+    function hideModal() {
+        modalLayer.hidden = true;
+        modalLayer.replaceChildren();
+    }
+
+    function boxFrame(caption) {
+        const box = document.createElement("div");
+        box.className = "box";
+        box.setAttribute("role", "dialog");
+        box.setAttribute("aria-modal", "true");
+        box.setAttribute("aria-label", caption);
+        const bar = document.createElement("div");
+        bar.className = "caption";
+        bar.textContent = caption;
+        box.append(bar);
+        return box;
+    }
+
+    function button(text, action) {
+        const element = document.createElement("button");
+        element.type = "button";
+        element.textContent = text;
+        element.addEventListener("click", action);
+        return element;
+    }
+
+    function showMessage(text, caption, icon) {
+        return new Promise((resolve) => {
+            const box = boxFrame(caption);
+            box.classList.add("message");
+            const body = document.createElement("div");
+            body.className = "body";
+            if (kIcons[icon]) {
+                const mark = document.createElement("span");
+                mark.className = "icon " + kIcons[icon].name;
+                mark.textContent = kIcons[icon].glyph;
+                body.append(mark);
+            }
+            const words = document.createElement("span");
+            words.className = "text";
+            words.textContent = text;
+            body.append(words);
+            const done = () => {
+                hideModal();
+                resolve();
+            };
+            const ok = button("OK", done);
+            const buttons = document.createElement("div");
+            buttons.className = "buttons";
+            buttons.append(ok);
+            box.append(body, buttons);
+            box.addEventListener("keydown", (event) => {
+                if (event.key === "Enter" || event.key === "Escape" || event.key === " ") {
+                    event.preventDefault();
+                    done();
+                }
+            });
+            showModal(box);
+            ok.focus();
+        });
+    }
+
+    // ---- Files ----------------------------------------------------------------------------------
+
+    // The name box in place of a save dialog: the name, the type list, save or cancel. Answers the
+    // chosen name, or null.
+    function askName(title, suggested, filters, extension) {
+        return new Promise((resolve) => {
+            const box = boxFrame(title);
+            const field = document.createElement("div");
+            field.className = "body field";
+            const nameLabel = document.createElement("label");
+            nameLabel.textContent = "ファイル名:";
+            const name = document.createElement("input");
+            name.type = "text";
+            name.value = suggested;
+            nameLabel.htmlFor = name.id = "discada-save-name";
+            const typeLabel = document.createElement("label");
+            typeLabel.textContent = "ファイルの種類:";
+            const type = document.createElement("select");
+            typeLabel.htmlFor = type.id = "discada-save-type";
+            for (const filter of filters) type.append(new Option(filter[0], filter[1]));
+            field.append(nameLabel, name, typeLabel, type);
+            const finish = (answer) => {
+                hideModal();
+                resolve(answer);
+            };
+            const save = () => {
+                let chosen = name.value.trim().replace(/[\\/]/g, "_");
+                if (chosen === "" || chosen === "." || chosen === "..") return;
+                // A name typed without an extension gets the default one, as in a save dialog.
+                if (!/\.[^.]+$/.test(chosen) && extension) chosen += "." + extension;
+                finish(chosen);
+            };
+            const buttons = document.createElement("div");
+            buttons.className = "buttons";
+            buttons.append(button("保存(S)", save), button("キャンセル", () => finish(null)));
+            box.append(field, buttons);
+            box.addEventListener("keydown", (event) => {
+                if (event.key === "Enter") {
+                    event.preventDefault();
+                    save();
+                } else if (event.key === "Escape") {
+                    event.preventDefault();
+                    finish(null);
+                }
+            });
+            showModal(box);
+            name.focus();
+            const dot = suggested.lastIndexOf(".");
+            name.setSelectionRange(0, dot > 0 ? dot : suggested.length);
+        });
+    }
+
+    function filtersOf(text) {
+        return text.split("\n").filter(Boolean).map((line) => line.split("\t"));
+    }
+
+    // Asks where to save. Answers "C" and the name, or "X" when cancelled.
+    async function chooseSave(title, suggested, filtersText, extension) {
+        pendingSave = null;
+        const filters = filtersOf(filtersText);
+        if (typeof window.showSaveFilePicker === "function") {
+            try {
+                const handle = await window.showSaveFilePicker({
+                    suggestedName: suggested,
+                    types: filters.filter((f) => f[1] !== "*.*").map((f) => ({
+                        description: f[0],
+                        accept: { "text/plain": [f[1].replace("*", "")] },
+                    })),
+                });
+                pendingSave = { handle };
+                return "C" + handle.name;
+            } catch (error) {
+                if (error.name === "AbortError") return "X";
+                // Refused (no user gesture, a sandboxed frame): the name box serves instead.
+            }
+        }
+        const name = await askName(title, suggested, filters, extension);
+        if (name === null) return "X";
+        pendingSave = { name };
+        return "C" + name;
+    }
+
+    // Puts the saved bytes where the last save dialog chose: into the chosen file, or as a
+    // download of that name.
+    async function deliverSave(bytes) {
+        const target = pendingSave;
+        pendingSave = null;
+        if (!target) return false;
+        if (target.handle) {
+            try {
+                const writable = await target.handle.createWritable();
+                await writable.write(bytes);
+                await writable.close();
+                return true;
+            } catch (error) {
+                console.error(error);
+                return false;
+            }
+        }
+        const link = document.createElement("a");
+        const url = URL.createObjectURL(new Blob([bytes], { type: "text/plain" }));
+        link.href = url;
+        link.download = target.name;
+        document.body.append(link);
+        link.click();
+        link.remove();
+        setTimeout(() => URL.revokeObjectURL(url), 60000);
+        return true;
+    }
+
+    // Asks for a record file. Answers the outcome, the file's name and at most `limit` bytes from
+    // its start: a huge file is never read further than the game reads.
+    function chooseOpen(limit) {
+        return new Promise((resolve) => {
+            let settled = false;
+            let chosen = false;
+            const settle = (answer) => {
+                if (settled) return;
+                settled = true;
+                fileInput.onchange = fileInput.oncancel = null;
+                window.removeEventListener("focus", onFocus);
+                hideModal();
+                resolve(answer);
+            };
+            fileInput.value = "";
+            fileInput.onchange = async () => {
+                chosen = true;
+                const file = fileInput.files[0];
+                if (!file) {
+                    settle({ outcome: "X" });
+                    return;
+                }
+                try {
+                    const bytes = new Uint8Array(await file.slice(0, limit).arrayBuffer());
+                    const name = file.name.replace(/[\\/]/g, "_").replace(/^\.*$/, "record.txt");
+                    settle({ outcome: "C", name, bytes });
+                } catch (error) {
+                    settle({ outcome: "F" });
+                }
+            };
+            fileInput.oncancel = () => settle({ outcome: "X" });
+            // Browsers that send no cancel event for a file input: the page gets the focus back
+            // and no file comes.
+            const onFocus = () => setTimeout(() => {
+                if (!chosen) settle({ outcome: "X" });
+            }, 1500);
+            window.addEventListener("focus", onFocus);
+            showModal(document.createElement("div"));
+            fileInput.click();
+        });
+    }
+
+    // Does the page's folder hold `name`? Asked of a web server by a request for it; for a page
+    // opened from a file, by an object element, which fails to load what is not there.
+    function hasFile(name) {
+        if (location.protocol === "http:" || location.protocol === "https:") {
+            return fetch(name, { method: "HEAD", cache: "no-store" }).then((r) => r.ok, () => false);
+        }
+        return new Promise((resolve) => {
+            const probe = document.createElement("object");
+            probe.style.cssText = "position:absolute;width:0;height:0;visibility:hidden";
+            probe.type = "text/plain";
+            const finish = (found) => {
+                probe.remove();
+                resolve(found);
+            };
+            probe.addEventListener("load", () => finish(true));
+            probe.addEventListener("error", () => finish(false));
+            probe.data = name;
+            document.body.append(probe);
+        });
+    }
+
+    // Opens `name`, beside the page, in a new tab; false when the browser refused.
+    function openDocument(name) {
+        const tab = window.open(name, "_blank");
+        if (!tab) return false;
+        tab.opener = null;
+        return true;
+    }
+
+    // Makes the page's own font, cut from a Japanese font for exactly the texts the page shows,
+    // the first choice of every text, the panel's included.
+    async function addFont(bytes) {
+        const face = new FontFace(kUiFontFamily, bytes);
+        document.fonts.add(face);
+        try {
+            await face.load();
+        } catch (error) {
+            console.error(error);
+        }
+    }
+
+    // ---- Closing --------------------------------------------------------------------------------
+
+    // The game is over as a closed window's: nothing of it stays on the page.
+    function close() {
+        if (closed) return;
+        closed = true;
+        queue.length = 0;
+        closeMenus();
+        stage.remove();
+        fileInput.remove();
+        document.title = "";
+        if (!running && game) game._web_quit();
+    }
+
+    // ---- Start ----------------------------------------------------------------------------------
+
+    async function start(module) {
+        game = module;
+        ratio = window.devicePixelRatio || 1;
+        await call("web_start", ratio);
+        started = true;
+        fit();
+        watchRatio();
+        window.addEventListener("resize", fit);
+        windowElement.hidden = false;
+        document.body.dataset.ready = "true";
+        // From the start of the page's load to the first complete picture, for the benchmark.
+        requestAnimationFrame(() => performance.mark("discada-first-picture"));
+    }
+
+    // Whether the page still has work of its own: a call of the game that is not waiting for the
+    // person (in a box or a dialog), input in the queue, or a paint.
+    function busy() {
+        return (running && modalLayer.hidden) || queue.length > 0 || paintScheduled;
+    }
+
+    // The module's memory in bytes, for the benchmark.
+    function heapBytes() {
+        return game ? game.HEAP8.buffer.byteLength : 0;
+    }
+
+    return {
+        busy, heapBytes, addFont, setLayout, setTitle, addMenuEntry, addReplayButton, addAccelerator, setMenuState,
+        requestRepaint, present, drawText, listReset, listInsertTop, listDeleteTop, listSelect,
+        showReplayButtons, showMessage, chooseSave, chooseOpen, deliverSave, hasFile, openDocument,
+        close, start,
+    };
+})();
+
+createDiscada().then((module) => DiscadaPage.start(module));

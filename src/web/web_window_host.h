@@ -1,0 +1,44 @@
+#pragma once
+
+#include <functional>
+#include <map>
+
+#include "platform/window_host.h"
+
+namespace discada {
+
+// The main window as the page shows it: message boxes are boxes in the page that suspend the
+// game's call until they are closed; the move list, the replay buttons and the menu items are
+// elements of the page; painting copies the back buffer onto the page's canvas.
+class WebWindowHost final : public WindowHost {
+public:
+    // `paint` renders the game into the back buffer and puts it on the canvas.
+    explicit WebWindowHost(std::function<void()> paint) : paint_(std::move(paint)) {}
+
+    void showMessage(std::string_view text, std::string_view caption, MessageIcon icon) override;
+
+    void listReset() override;
+    void listInsertTop(std::string_view text) override;
+    void listDeleteTop() override;
+    int listCount() const override { return listCount_; }
+    void listSelect(int index) override;
+
+    void showReplayButtons(bool shown) override;
+
+    MenuItemState menuState(int commandId) const override;
+    void setMenuState(int commandId, MenuItemState state) override;
+
+    void requestRepaint() override;
+    void paintNow() override;
+
+    // After closing nothing reaches the page any more.
+    void detach() { attached_ = false; }
+
+private:
+    std::function<void()> paint_;
+    int listCount_ = 0;
+    std::map<int, MenuItemState> menuStates_;
+    bool attached_ = true;
+};
+
+}  // namespace discada
