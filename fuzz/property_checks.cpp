@@ -398,8 +398,9 @@ std::string checkSearchBytes(std::string_view bytes) {
         }
         return {};
     };
-    if (std::string fault = compare({SearchKind::MatchWalk, SearchKind::BitboardWalk, SearchKind::Pruned},
-                                    depth, -kSearchInfinity, kSearchInfinity);
+    if (std::string fault =
+            compare({SearchKind::MatchWalk, SearchKind::BitboardWalk, SearchKind::Pruned}, depth,
+                    -kSearchInfinity, kSearchInfinity);
         !fault.empty()) {
         return fault;
     }

@@ -72,8 +72,7 @@ inline void expectModelsAgree(DscCpu& cpu, const Line& line, std::int32_t depth,
         const SearchResult other = kernels.treeWalk(match, computer, depth, -999, 999);
         EXPECT_EQ(other.value, fast.value) << nameOf(isa) << where();
         EXPECT_EQ(other.nodes, fast.nodes) << nameOf(isa) << where();
-        const SearchResult prunedOther =
-            kernels.prunedSearch(match, computer, depth, -999, 999);
+        const SearchResult prunedOther = kernels.prunedSearch(match, computer, depth, -999, 999);
         EXPECT_EQ(prunedOther.value, pruned.value) << nameOf(isa) << where();
         EXPECT_EQ(prunedOther.nodes, pruned.nodes) << nameOf(isa) << where();
     }

@@ -135,9 +135,9 @@ INSTANTIATE_TEST_SUITE_P(EverySearch, Search,
                                            SearchKind::Pruned),
                          [](const auto& info) {
                              const SearchKind kind = info.param;
-                             return kind == SearchKind::BitboardWalk      ? "BitboardWalk"
-                                    : kind == SearchKind::MatchWalk ? "MatchWalk"
-                                                                    : "Pruned";
+                             return kind == SearchKind::BitboardWalk ? "BitboardWalk"
+                                    : kind == SearchKind::MatchWalk  ? "MatchWalk"
+                                                                     : "Pruned";
                          });
 
 }  // namespace
