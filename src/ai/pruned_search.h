@@ -45,6 +45,8 @@ private:
     static constexpr std::int32_t kLeastStoredDepth = 3;
     // Half the width of the root's first window around the value of the search before.
     static constexpr std::int32_t kAspiration = 3;
+    // Nearer the leaves a placement costs too little to search for its move-order key to pay.
+    static constexpr std::int32_t kLeastKeyedDepth = 4;
     // The mobility an opponent's corner placement counts for in the move order.
     static constexpr std::int32_t kCornerMobility = 3;
 
@@ -512,9 +514,8 @@ inline void PrunedSearch::refinePositive(Node& node, std::int32_t k, std::int32_
 }
 
 inline void PrunedSearch::orderForF(Node& node, Move hint) {
-    // Near the leaves a placement costs too little to search for its key to pay: the heavier
-    // cells first.
-    if (node.depth <= 2) {
+    // Near the leaves the heavier cells first.
+    if (node.depth < kLeastKeyedDepth) {
         const bitboard::Bits legal = bitboard::firstBits(position_.allLegal(), kCellListCapacity);
         std::int32_t i = 0;
         for (const bitboard::Bits cells : kWeightClasses) {
