@@ -4,7 +4,7 @@
 
 #include "ai/dsc_cpu.h"
 #include "ai/kernels.h"
-#include "ai/search_tree.h"
+#include "ai/tree_walk.h"
 #include "cli/bench_positions.h"
 #include "cli/command_args.h"
 #include "cli/no_wait_clock.h"
@@ -26,7 +26,7 @@ bitboard::Bits discsOf(const DscProg& match, DiscColor colour) {
 }
 
 // One search of a bench position; reports the nodes and nodes per second.
-void searchPosition(benchmark::State& state, const BenchPosition& position, SearchModel model,
+void searchPosition(benchmark::State& state, const BenchPosition& position, SearchKind kind,
                     std::int32_t depth) {
     DscProg match;
     if (!playLine(position.line, match)) {
@@ -36,7 +36,7 @@ void searchPosition(benchmark::State& state, const BenchPosition& position, Sear
     NoWaitClock clock;
     DscCpu cpu(clock);
     cpu.setMode(static_cast<GameMode>(match.sideToMove()));
-    cpu.setSearchModel(model);
+    cpu.setSearchKind(kind);
     std::uint64_t nodes = 0;
     for (auto _ : state) {
         cpu.copyFrom(match);
@@ -100,11 +100,11 @@ void selfPlayGame(benchmark::State& state) {
     }
 }
 
-benchmark::internal::Benchmark* registerSearch(const BenchPosition& position, SearchModel model,
+benchmark::internal::Benchmark* registerSearch(const BenchPosition& position, SearchKind kind,
                                                std::int32_t depth) {
-    const std::string name = std::string("Search/") + nameOf(model) + '/' +
+    const std::string name = std::string("Search/") + nameOf(kind) + '/' +
                              std::string(position.name) + "/depth:" + std::to_string(depth);
-    return benchmark::RegisterBenchmark(name.c_str(), searchPosition, position, model, depth)
+    return benchmark::RegisterBenchmark(name.c_str(), searchPosition, position, kind, depth)
         ->Unit(benchmark::kMillisecond);
 }
 
@@ -113,17 +113,17 @@ void registerAll() {
     // second; the game's level 3 with the pruned search and the fast walk (which may take tens
     // of seconds); and two placements deeper with the pruned search alone.
     for (const BenchPosition& position : benchPositions()) {
-        for (const SearchModel model :
-             {SearchModel::Pruned, SearchModel::Fast, SearchModel::Literal}) {
-            registerSearch(position, model, 5);
+        for (const SearchKind kind :
+             {SearchKind::Pruned, SearchKind::BitboardWalk, SearchKind::MatchWalk}) {
+            registerSearch(position, kind, 5);
         }
     }
     for (const BenchPosition& position : benchPositions()) {
-        for (const SearchModel model : {SearchModel::Pruned, SearchModel::Fast})
-            registerSearch(position, model, 10)->Iterations(1);
+        for (const SearchKind kind : {SearchKind::Pruned, SearchKind::BitboardWalk})
+            registerSearch(position, kind, 10)->Iterations(1);
     }
     for (const BenchPosition& position : benchPositions())
-        registerSearch(position, SearchModel::Pruned, 12)->Iterations(1);
+        registerSearch(position, SearchKind::Pruned, 12)->Iterations(1);
     benchmark::RegisterBenchmark("Perft", perftFromStart)
         ->Arg(9)
         ->Arg(10)

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "ai/dsc_cpu.h"
-#include "ai/search_tree.h"
+#include "ai/tree_walk.h"
 #include "match/dsc_prog.h"
 #include "match/match_text.h"
 #include "platform/clock.h"
@@ -376,12 +376,12 @@ std::string checkSearchBytes(std::string_view bytes) {
                std::to_string(v);
     };
     // The searches at `depth` with the root handed alpha and beta; the literal walk first.
-    auto compare = [&](std::initializer_list<SearchModel> models, std::int32_t depth,
+    auto compare = [&](std::initializer_list<SearchKind> kinds, std::int32_t depth,
                        std::int32_t alpha, std::int32_t beta) -> std::string {
         std::optional<std::pair<CellPos, std::int32_t>> reference;
-        for (const SearchModel model : models) {
+        for (const SearchKind kind : kinds) {
             cpu.copyFrom(position);
-            cpu.setSearchModel(model);
+            cpu.setSearchKind(kind);
             CellPos choice{};
             const std::int32_t value = cpu.search(depth, choice, alpha, beta);
             if (positionOf(cpu) != before)
@@ -392,14 +392,15 @@ std::string checkSearchBytes(std::string_view bytes) {
                 return "depth " + std::to_string(depth) + " for colour " +
                        std::to_string(computer) + " alpha " + std::to_string(alpha) + " beta " +
                        std::to_string(beta) + ": the walk chose " +
-                       text(reference->first, reference->second) + ", the " + nameOf(model) +
+                       text(reference->first, reference->second) + ", the " + nameOf(kind) +
                        " search " + text(choice, value) + describe(position);
             }
         }
         return {};
     };
-    if (std::string fault = compare({SearchModel::Literal, SearchModel::Fast, SearchModel::Pruned},
-                                    depth, -kSearchInfinity, kSearchInfinity);
+    if (std::string fault =
+            compare({SearchKind::MatchWalk, SearchKind::BitboardWalk, SearchKind::Pruned}, depth,
+                    -kSearchInfinity, kSearchInfinity);
         !fault.empty()) {
         return fault;
     }
@@ -407,12 +408,12 @@ std::string checkSearchBytes(std::string_view bytes) {
     // value so that it may cut off in list order.
     const std::int32_t deeper = (first >> 3) % 4 + 1;
     cpu.copyFrom(position);
-    cpu.setSearchModel(SearchModel::Fast);
+    cpu.setSearchKind(SearchKind::BitboardWalk);
     CellPos ignored{};
     const std::int32_t value = cpu.search(deeper, ignored, -kSearchInfinity, kSearchInfinity);
     const std::int32_t offset = (first >> 6) - 2;
     const bool maximising = position.sideToMove() == computer;
-    return compare({SearchModel::Fast, SearchModel::Pruned}, deeper,
+    return compare({SearchKind::BitboardWalk, SearchKind::Pruned}, deeper,
                    maximising ? -kSearchInfinity : value - offset,
                    maximising ? value + offset : kSearchInfinity);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <bit>
+#include <cassert>
 #include <cstdint>
 
 #include "ai/bitboard.h"
@@ -73,6 +74,7 @@ public:
     // Every legal placement of the side to move; none once the game is over.
     Bits allLegal() const { return ownLegal_; }
     Moves legalMoves() const { return Moves(ownLegal_); }
+    bool isLegal(Move m) const { return (ownLegal_ >> m & 1) != 0; }
 
     // Places a disc of the side to move on a legal cell and changes the turn.
     Undo make(Move m);
@@ -129,6 +131,7 @@ inline BitPosition BitPosition::of(const DscProg& match) {
 }
 
 inline BitPosition::Undo BitPosition::make(Move m) {
+    assert(isLegal(m));
     const Undo undo{own_, other_, ownLegal_, otherLegal_, side_, lastMover_};
     const Bits turned = bitboard::turnedDiscs(m, own_, other_);
     const Bits mover = own_ ^ (turned | Bits{1} << m);
@@ -152,10 +155,12 @@ inline BitPosition::Undo BitPosition::make(Move m) {
         ownLegal_ = legal.second;
         otherLegal_ = legal.first;
     }
+    assert((own_ & other_) == 0);
     return undo;
 }
 
 inline std::int32_t BitPosition::leafScore(Move m, DiscColor computer) const {
+    assert(isLegal(m));
     const Bits turned = bitboard::turnedDiscs(m, own_, other_);
     const Bits mover = own_ ^ (turned | Bits{1} << m);
     const Bits opponent = other_ ^ turned;

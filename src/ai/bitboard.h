@@ -66,6 +66,15 @@ constexpr std::array<std::int32_t, kCells> kCellWeights = [] {
     return weights;
 }();
 
+// The cells of one weight.
+constexpr Bits cellsWeighing(std::int32_t weight) {
+    Bits cells = 0;
+    for (std::int32_t cell = 0; cell < kCells; ++cell) {
+        if (kCellWeights[cell] == weight) cells |= Bits{1} << cell;
+    }
+    return cells;
+}
+
 // --- Legal placements -------------------------------------------------------------------------
 
 template <int Step, class B>

@@ -6,7 +6,7 @@
 
 #include "ai/kernels.h"
 #include "ai/match_position.h"
-#include "ai/search_tree.h"
+#include "ai/tree_walk.h"
 #include "platform/clock.h"
 
 namespace discada {
@@ -19,13 +19,13 @@ constexpr std::int32_t kDepthOtherLevels = 10;
 
 }  // namespace
 
-const char* nameOf(SearchModel model) {
-    switch (model) {
-        case SearchModel::Pruned:
+const char* nameOf(SearchKind kind) {
+    switch (kind) {
+        case SearchKind::Pruned:
             return "pruned";
-        case SearchModel::Fast:
+        case SearchKind::BitboardWalk:
             return "fast";
-        case SearchModel::Literal:
+        case SearchKind::MatchWalk:
             return "literal";
     }
     return "?";
@@ -78,16 +78,16 @@ std::int32_t DscCpu::search(std::int32_t depth, CellPos& slot, std::int32_t alph
                             std::int32_t beta) {
     const DiscColor computer = static_cast<DiscColor>(mode_);
     assert(isPlayerColor(computer));
-    if (searchModel_ == SearchModel::Literal) {
+    if (searchKind_ == SearchKind::MatchWalk) {
         MatchPosition position(*this, weights_);
-        SearchTree<MatchPosition> tree(position, computer);
-        lastValue_ = tree.search(depth, slot, alpha, beta);
-        lastNodes_ = tree.nodes();
+        TreeWalk<MatchPosition> walk(position, computer);
+        lastValue_ = walk.search(depth, slot, alpha, beta);
+        lastNodes_ = walk.nodes();
         return lastValue_;
     }
     const Kernels& kernels = kernelsFor(bestKernelIsa());
-    const FastSearchResult result =
-        (searchModel_ == SearchModel::Fast ? kernels.search : kernels.prunedSearch)(
+    const SearchResult result =
+        (searchKind_ == SearchKind::BitboardWalk ? kernels.treeWalk : kernels.prunedSearch)(
             *this, computer, depth, alpha, beta);
     lastValue_ = result.value;
     lastNodes_ = result.nodes;

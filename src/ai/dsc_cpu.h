@@ -13,12 +13,13 @@ class Clock;
 // In modes 1 and 2 the value is also the computer's colour.
 enum class GameMode : std::int32_t { TwoPlayers = 0, ComputerBlack = 1, ComputerWhite = 2 };
 
-// Which search runs: the pruned search on the bitboard (the game's), or the walk of the whole
-// tree, on the bitboard or on this object's own match making and taking back placements. The
-// walks are the reference: the pruned search gives their placement and value with fewer nodes.
-enum class SearchModel { Pruned, Fast, Literal };
-// "pruned", "fast" or "literal".
-const char* nameOf(SearchModel model);
+// Which search the computer runs. The tree walks visit every node the game's rules visit, on the
+// bitboard position or on this object's own match making and taking back placements; they are the
+// reference. The pruned search, the game's, finds the walk's placement and value on the bitboard
+// with a small fraction of its nodes.
+enum class SearchKind { Pruned, BitboardWalk, MatchWalk };
+// Its name on the command line: "pruned", "fast" (the walk on the bitboard) or "literal".
+const char* nameOf(SearchKind kind);
 
 // Every choice of the computer takes at least this long, in milliseconds.
 constexpr std::uint32_t kMinimumChoiceMilliseconds = 500;
@@ -45,8 +46,9 @@ public:
     CellPos randomMove();
     // The searched placement of the side to move, at the depth of the level.
     CellPos searchMove();
-    // The minimax search with alpha-beta cut-offs on the private match; scores are the
-    // computer's. Leaves the root's choice in `slot`, or nothing when the root is a leaf.
+    // The minimax search with alpha-beta cut-offs of the private match's position, by the search
+    // kind set (the pruned search unless set otherwise); scores are the computer's. Leaves the
+    // root's choice in `slot`, or nothing when the root is a leaf.
     std::int32_t search(std::int32_t depth, CellPos& slot, std::int32_t alpha, std::int32_t beta);
 
     // Whether think chooses at random for the live match rather than searching.
@@ -58,8 +60,8 @@ public:
     void setLevel(std::int32_t level) { level_ = level; }
     GameMode mode() const { return mode_; }
     void setMode(GameMode mode) { mode_ = mode; }
-    SearchModel searchModel() const { return searchModel_; }
-    void setSearchModel(SearchModel model) { searchModel_ = model; }
+    SearchKind searchKind() const { return searchKind_; }
+    void setSearchKind(SearchKind kind) { searchKind_ = kind; }
 
     // The root value and the positions visited, leaves included, of the latest search.
     std::int32_t lastValue() const { return lastValue_; }
@@ -70,7 +72,7 @@ private:
     std::int32_t level_ = 1;
     GameMode mode_ = GameMode::ComputerWhite;
     Clock& clock_;
-    SearchModel searchModel_ = SearchModel::Pruned;
+    SearchKind searchKind_ = SearchKind::Pruned;
     std::int32_t lastValue_ = 0;
     std::uint64_t lastNodes_ = 0;
 };

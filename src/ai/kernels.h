@@ -22,14 +22,14 @@ struct LegalPair {
 
 }  // namespace bitboard
 
-// The instruction sets the fast search is built for. Each has its own copy of the bitboard
-// kernels and of the search over them; the program picks the best one the processor has, so
+// The instruction sets the bitboard is built for. Each has its own copy of the bitboard
+// kernels and of the searches over them; the program picks the best one the processor has, so
 // the rest of the program needs nothing beyond the basic instruction set.
 enum class KernelIsa { Portable, Avx2, Avx512 };
 
-// The fast search's answer: root value, the chosen cell as its bit (-1 when the root was a
-// leaf and chose nothing) and the calls of the search, leaves included.
-struct FastSearchResult {
+// A search's answer on the bitboard: root value, the chosen cell as its bit (-1 when the root was
+// a leaf and chose nothing) and the positions it visited, leaves included.
+struct [[nodiscard]] SearchResult {
     std::int32_t value = 0;
     std::int32_t move = -1;
     std::uint64_t nodes = 0;
@@ -37,12 +37,13 @@ struct FastSearchResult {
 
 // One instruction set's entries.
 struct Kernels {
-    // The tree walk on the bitboard position of `match` for `computer`.
-    FastSearchResult (*search)(const DscProg& match, DiscColor computer, std::int32_t depth,
-                               std::int32_t alpha, std::int32_t beta);
-    // The same answer by the pruned search; its nodes are the positions it visited.
-    FastSearchResult (*prunedSearch)(const DscProg& match, DiscColor computer, std::int32_t depth,
-                                     std::int32_t alpha, std::int32_t beta);
+    // The tree walk on the bitboard position of `match` for `computer`: every node the game's
+    // rules visit.
+    SearchResult (*treeWalk)(const DscProg& match, DiscColor computer, std::int32_t depth,
+                             std::int32_t alpha, std::int32_t beta);
+    // The walk's placement and value by the pruned search, the game's.
+    SearchResult (*prunedSearch)(const DscProg& match, DiscColor computer, std::int32_t depth,
+                                 std::int32_t alpha, std::int32_t beta);
     // Leaves `depth` plies below the position of `match`; a pass is a ply, a finished game a leaf.
     std::uint64_t (*perft)(const DscProg& match, std::int32_t depth);
     bitboard::LegalPair (*legalPlacements)(bitboard::Bits first, bitboard::Bits second);

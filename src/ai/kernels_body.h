@@ -6,7 +6,7 @@
 #include "ai/kernels.h"
 #include "ai/perft.h"
 #include "ai/pruned_search.h"
-#include "ai/search_tree.h"
+#include "ai/tree_walk.h"
 #include "match/dsc_prog.h"
 
 namespace discada {
@@ -14,18 +14,18 @@ inline namespace DISCADA_KERNEL_NAMESPACE {
 
 namespace {
 
-FastSearchResult searchPosition(const DscProg& match, DiscColor computer, std::int32_t depth,
-                                std::int32_t alpha, std::int32_t beta) {
+SearchResult walkTree(const DscProg& match, DiscColor computer, std::int32_t depth,
+                      std::int32_t alpha, std::int32_t beta) {
     BitPosition position = BitPosition::of(match);
-    SearchTree<BitPosition> tree(position, computer);
-    FastSearchResult result;
-    result.value = tree.search(depth, result.move, alpha, beta);
-    result.nodes = tree.nodes();
+    TreeWalk<BitPosition> walk(position, computer);
+    SearchResult result;
+    result.value = walk.search(depth, result.move, alpha, beta);
+    result.nodes = walk.nodes();
     return result;
 }
 
-FastSearchResult prunedSearchPosition(const DscProg& match, DiscColor computer, std::int32_t depth,
-                                      std::int32_t alpha, std::int32_t beta) {
+SearchResult searchPruned(const DscProg& match, DiscColor computer, std::int32_t depth,
+                          std::int32_t alpha, std::int32_t beta) {
     BitPosition position = BitPosition::of(match);
     PrunedSearch search(position);
     return search.search(computer, depth, alpha, beta);
@@ -47,8 +47,7 @@ bitboard::Bits turnedDiscs(std::int32_t cell, bitboard::Bits own, bitboard::Bits
 }  // namespace
 
 extern const Kernels kKernels;
-const Kernels kKernels = {searchPosition, prunedSearchPosition, perftOf, legalPlacements,
-                          turnedDiscs};
+const Kernels kKernels = {walkTree, searchPruned, perftOf, legalPlacements, turnedDiscs};
 
 }  // namespace DISCADA_KERNEL_NAMESPACE
 }  // namespace discada

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <algorithm>
+#include <cassert>
 #include <cstdint>
 #include <cstdlib>
 #include <memory>
@@ -32,10 +33,16 @@ public:
 
     // The size for a search of depth 10 or more; each placement less halves it, down to
     // kLeastBytes, since a shallow search would spend more on touching the pages of a large
-    // table than the table saves it.
+    // table than the table saves it. Counted in entries of kEntryBytes, the size of an entry on
+    // every target, so that the search visits the same positions on all of them.
     static constexpr std::size_t kBytes = std::size_t{2} << 20;
     static constexpr std::int32_t kFullDepth = 10;
     static constexpr std::size_t kLeastBytes = std::size_t{16} << 10;
+    static constexpr std::size_t kEntryBytes = 24;
+    // A position may be kept in either of two neighbouring entries: the first keeps the deepest
+    // search met there, the second the latest of the others, so that the many shallow searches
+    // do not push out the few deep ones that save the most.
+    static constexpr std::size_t kBucket = 2;
 
     // Empty until sized; it then keeps nothing and the search runs without it.
     TranspositionTable() = default;
@@ -46,17 +53,19 @@ public:
     void sizeFor(std::int32_t depth) {
         const std::size_t bytes =
             depth >= kFullDepth ? kBytes : std::max(kBytes >> (kFullDepth - depth), kLeastBytes);
-        const std::size_t count = bytes / sizeof(Entry);
+        const std::size_t count = bytes / kEntryBytes;
         if (count == count_ && entries_) return;
         entries_.reset(static_cast<Entry*>(std::calloc(count, sizeof(Entry))));
         count_ = entries_ ? count : 0;
     }
 
-    // The entry of the position, or nullptr when another position holds its place.
+    // The entry of the position, or nullptr when other positions hold its places.
     const Entry* find(Bits own, Bits other) const {
         if (!entries_) return nullptr;
-        const Entry& e = entries_[indexOf(own, other)];
-        return e.depth != 0 && e.own == own && e.other == other ? &e : nullptr;
+        Entry* bucket = &entries_[indexOf(own, other)];
+        for (std::size_t i = 0; i < kBucket; ++i)
+            if (holds(bucket[i], own, other)) return &bucket[i];
+        return nullptr;
     }
 
     // Keeps lower <= F <= upper at `depth`, tightening what is kept for the same position and
@@ -64,12 +73,21 @@ public:
     void store(Bits own, Bits other, std::int32_t depth, std::int32_t lower, std::int32_t upper,
                std::int32_t best) {
         if (!entries_) return;
-        Entry& e = entries_[indexOf(own, other)];
-        const bool same = e.depth != 0 && e.own == own && e.other == other;
+        Entry* bucket = &entries_[indexOf(own, other)];
+        Entry* slot = holds(bucket[0], own, other) ? &bucket[0] : &bucket[1];
+        if (!holds(*slot, own, other) && depth >= bucket[0].depth) {
+            // A search as deep or deeper takes the first entry; what it held moves to the second.
+            bucket[1] = bucket[0];
+            slot = &bucket[0];
+        }
+        Entry& e = *slot;
+        const bool same = holds(e, own, other);
         if (same && e.depth == depth) {
             lower = std::max<std::int32_t>(lower, e.lower);
             upper = std::min<std::int32_t>(upper, e.upper);
         }
+        // Bounds on one value, from searches that cannot disagree.
+        assert(lower <= upper);
         const std::int32_t bestPlusOne = best >= 0 ? best + 1 : (same ? e.bestPlusOne : 0);
         e = {own,
              other,
@@ -84,9 +102,17 @@ private:
         void operator()(Entry* entries) const { std::free(entries); }
     };
 
+    // Each colour's discs times an odd constant of well mixed bits (2^64 over the golden ratio,
+    // and a prime of the xxHash family): the high bits of the product depend on every disc, and
+    // the two colours differ, so a position and its colours swapped fall apart. The high 32 bits
+    // times the number of pairs, shifted back down, spread the hash evenly over the pairs of
+    // entries without a division.
     std::size_t indexOf(Bits own, Bits other) const {
         const Bits hash = (own * 0x9E3779B97F4A7C15ULL) ^ (other * 0xC2B2AE3D27D4EB4FULL);
-        return static_cast<std::size_t>(((hash >> 32) * count_) >> 32);
+        return static_cast<std::size_t>(((hash >> 32) * (count_ / kBucket)) >> 32) * kBucket;
+    }
+    static bool holds(const Entry& e, Bits own, Bits other) {
+        return e.depth != 0 && e.own == own && e.other == other;
     }
 
     std::unique_ptr<Entry[], Free> entries_;

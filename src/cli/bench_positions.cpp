@@ -1,6 +1,8 @@
 #include "cli/bench_positions.h"
 
 #include <array>
+#include <cassert>
+#include <random>
 
 #include "cli/command_args.h"
 #include "match/dsc_prog.h"
@@ -49,10 +51,39 @@ constexpr std::array<BenchPosition, 13> kPositions = {{
      "8,3 8,2 4,2"},
 }};
 
+constexpr std::int32_t kFewestRandomPlacements = 12;
+constexpr std::int32_t kMostRandomPlacements = 40;
+
 }  // namespace
 
 std::span<const BenchPosition> benchPositions() {
     return kPositions;
+}
+
+std::vector<std::string> randomMidgameLines(std::int32_t count, std::uint32_t seed) {
+    // The engine's sequence is fixed by the standard; reducing it by a remainder keeps it so.
+    std::mt19937 random(seed);
+    constexpr std::int32_t kSpread = kMostRandomPlacements - kFewestRandomPlacements + 1;
+    std::vector<std::string> lines;
+    DscProg match;
+    std::array<CellPos, kCellListCapacity> moves;
+    while (static_cast<std::int32_t>(lines.size()) < count) {
+        const auto placements =
+            kFewestRandomPlacements + static_cast<std::int32_t>(random() % kSpread);
+        match.reset();
+        std::string line;
+        while (match.movesPlayed() < placements && !match.isOver()) {
+            const std::int32_t n =
+                match.board().listMoves(match.sideToMove(), moves, kCellListCapacity);
+            const CellPos m = moves[random() % static_cast<std::uint32_t>(n)];
+            [[maybe_unused]] const bool made = match.makeMove(m.column, m.row);
+            assert(made);
+            if (!line.empty()) line += ' ';
+            line += std::to_string(m.column) + ',' + std::to_string(m.row);
+        }
+        if (!match.isOver()) lines.push_back(line);
+    }
+    return lines;
 }
 
 bool playLine(std::string_view line, DscProg& match) {

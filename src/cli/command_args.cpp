@@ -11,9 +11,10 @@ std::optional<std::int32_t> parseInteger(std::string_view text) {
     return value;
 }
 
-std::optional<SearchModel> parseSearchModel(std::string_view text) {
-    for (const SearchModel model : {SearchModel::Pruned, SearchModel::Fast, SearchModel::Literal}) {
-        if (text == nameOf(model)) return model;
+std::optional<SearchKind> parseSearchKind(std::string_view text) {
+    for (const SearchKind kind :
+         {SearchKind::Pruned, SearchKind::BitboardWalk, SearchKind::MatchWalk}) {
+        if (text == nameOf(kind)) return kind;
     }
     return {};
 }

@@ -14,6 +14,6 @@ constexpr int kUsageExitCode = 64;
 // A whole decimal integer, or nothing for any other text.
 std::optional<std::int32_t> parseInteger(std::string_view text);
 // A search by its name: "pruned", "fast" or "literal".
-std::optional<SearchModel> parseSearchModel(std::string_view text);
+std::optional<SearchKind> parseSearchKind(std::string_view text);
 
 }  // namespace discada

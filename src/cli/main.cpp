@@ -25,8 +25,10 @@ constexpr std::string_view kUsage =
     "  think [--level L | --depth D] [--model pruned|fast|literal] [--stats] [--pad] FILE\n"
     "               the computer's choice for the side to move of a record: C,R VALUE\n"
     "  perft D      leaves D plies below the starting position (a pass is a ply)\n"
-    "  bench [--model pruned|fast|literal[,...]|all] [--depth D]\n"
-    "               time the searches on fixed positions (depth 10 unless given)\n"
+    "  bench [--model pruned|fast|literal[,...]|all] [--depth D] [--random N [--seed S]]\n"
+    "        [--repeat R]\n"
+    "               time the searches on fixed positions (depth 10 unless given) and\n"
+    "               print the signature line, or their spread over N random positions\n"
     "  --help       print this text\n"
     "  --version    print the program's name and version\n";
 

@@ -6,7 +6,7 @@
 #include <ostream>
 
 #include "ai/dsc_cpu.h"
-#include "ai/search_tree.h"
+#include "ai/tree_walk.h"
 #include "cli/command_args.h"
 #include "cli/no_wait_clock.h"
 #include "match/dsc_prog.h"
@@ -24,7 +24,7 @@ constexpr int kNoPlacement = 2;
 struct ThinkOptions {
     std::int32_t level = 1;
     std::optional<std::int32_t> depth;
-    SearchModel model = SearchModel::Pruned;
+    SearchKind kind = SearchKind::Pruned;
     bool stats = false;
     bool pad = false;
     std::string path;
@@ -45,9 +45,9 @@ std::optional<ThinkOptions> parseOptions(const std::vector<std::string>& args) {
             options.depth = parseInteger(args[++i]);
             if (!options.depth || *options.depth < 1) return {};
         } else if (arg == "--model" && hasValue) {
-            const auto model = parseSearchModel(args[++i]);
-            if (!model) return {};
-            options.model = *model;
+            const auto kind = parseSearchKind(args[++i]);
+            if (!kind) return {};
+            options.kind = *kind;
         } else if (arg == "--stats") {
             options.stats = true;
         } else if (arg == "--pad") {
@@ -102,7 +102,7 @@ int runThink(const std::vector<std::string>& args, std::ostream& out, std::ostre
     Clock& clock = options->pad ? static_cast<Clock&>(systemClock) : noWaitClock;
     DscCpu cpu(clock);
     cpu.setMode(static_cast<GameMode>(match.sideToMove()));
-    cpu.setSearchModel(options->model);
+    cpu.setSearchKind(options->kind);
     cpu.setLevel(options->level);
 
     const auto start = std::chrono::steady_clock::now();

@@ -127,11 +127,11 @@ inline std::ostream& operator<<(std::ostream& out, const Answer& a) {
 }
 
 // The search of `cpu` on a copy of `match` for `computer`, from a slot holding (0, 0).
-inline Answer searchOn(DscCpu& cpu, const DscProg& match, SearchModel model, std::int32_t depth,
+inline Answer searchOn(DscCpu& cpu, const DscProg& match, SearchKind kind, std::int32_t depth,
                        DiscColor computer) {
     cpu.copyFrom(match);
     cpu.setMode(static_cast<GameMode>(computer));
-    cpu.setSearchModel(model);
+    cpu.setSearchKind(kind);
     Answer answer;
     answer.value = cpu.search(depth, answer.choice, -999, 999);
     answer.nodes = cpu.lastNodes();

@@ -39,8 +39,8 @@ TEST(DifferentialSearch, PrunedSearchAgreesWithTheWalkInTheMiddleGameAt7To10) {
         replay(match, lines[i]);
         const std::int32_t depth = 7 + static_cast<std::int32_t>(i % 4);
         const DiscColor computer = i % 2 == 0 ? match.sideToMove() : opponentOf(match.sideToMove());
-        const FastSearchResult walk = kernels.search(match, computer, depth, -999, 999);
-        const FastSearchResult pruned = kernels.prunedSearch(match, computer, depth, -999, 999);
+        const SearchResult walk = kernels.treeWalk(match, computer, depth, -999, 999);
+        const SearchResult pruned = kernels.prunedSearch(match, computer, depth, -999, 999);
         EXPECT_EQ(pruned.move, walk.move) << "depth " << depth << boardDump(match);
         EXPECT_EQ(pruned.value, walk.value) << "depth " << depth << boardDump(match);
         EXPECT_LT(pruned.nodes * 5, walk.nodes) << "depth " << depth << boardDump(match);

@@ -4,7 +4,7 @@
 
 #include "ai/bit_position.h"
 #include "ai/kernels.h"
-#include "ai/search_tree.h"
+#include "ai/tree_walk.h"
 #include "ai_test_support.h"
 
 namespace discada {
@@ -55,9 +55,9 @@ inline void expectModelsAgree(DscCpu& cpu, const Line& line, std::int32_t depth,
     DscProg match;
     replay(match, line);
     const DiscColor computer = forOpponent ? opponentOf(match.sideToMove()) : match.sideToMove();
-    const Answer literal = searchOn(cpu, match, SearchModel::Literal, depth, computer);
-    const Answer fast = searchOn(cpu, match, SearchModel::Fast, depth, computer);
-    const Answer pruned = searchOn(cpu, match, SearchModel::Pruned, depth, computer);
+    const Answer literal = searchOn(cpu, match, SearchKind::MatchWalk, depth, computer);
+    const Answer fast = searchOn(cpu, match, SearchKind::BitboardWalk, depth, computer);
+    const Answer pruned = searchOn(cpu, match, SearchKind::Pruned, depth, computer);
     const auto where = [&] {
         return "depth " + std::to_string(depth) + " computer " + std::to_string(computer) +
                boardDump(match) + lineText(line);
@@ -69,20 +69,19 @@ inline void expectModelsAgree(DscCpu& cpu, const Line& line, std::int32_t depth,
     for (const KernelIsa isa : {KernelIsa::Portable, KernelIsa::Avx2}) {
         if (isa == bestKernelIsa() || !isSupported(isa)) continue;
         const Kernels& kernels = kernelsFor(isa);
-        const FastSearchResult other = kernels.search(match, computer, depth, -999, 999);
+        const SearchResult other = kernels.treeWalk(match, computer, depth, -999, 999);
         EXPECT_EQ(other.value, fast.value) << nameOf(isa) << where();
         EXPECT_EQ(other.nodes, fast.nodes) << nameOf(isa) << where();
-        const FastSearchResult prunedOther =
-            kernels.prunedSearch(match, computer, depth, -999, 999);
+        const SearchResult prunedOther = kernels.prunedSearch(match, computer, depth, -999, 999);
         EXPECT_EQ(prunedOther.value, pruned.value) << nameOf(isa) << where();
         EXPECT_EQ(prunedOther.nodes, pruned.nodes) << nameOf(isa) << where();
     }
 
     ObservedPosition observed(BitPosition::of(match), events);
-    SearchTree<ObservedPosition> tree(observed, computer);
+    TreeWalk<ObservedPosition> walk(observed, computer);
     BitPosition::Move slot = -1;
-    tree.search(depth, slot, -kSearchInfinity, kSearchInfinity);
-    EXPECT_EQ(tree.nodes(), fast.nodes);
+    EXPECT_EQ(walk.search(depth, slot, -kSearchInfinity, kSearchInfinity), fast.value);
+    EXPECT_EQ(walk.nodes(), fast.nodes);
 }
 
 // Lines to `count` unfinished positions of seeded random games, `placements(random)` placements

@@ -30,7 +30,7 @@ TEST_F(Cpu, SearchesAtDepth3Then5Then10ByLevel) {
         cpu.setLevel(level);
         const CellPos chosen = cpu.think(live);
         const Answer searched =
-            searchOn(cpu, live, SearchModel::Fast, cpu.searchDepth(), live.sideToMove());
+            searchOn(cpu, live, SearchKind::BitboardWalk, cpu.searchDepth(), live.sideToMove());
         EXPECT_EQ(chosen, searched.choice) << "level " << level;
     }
 }

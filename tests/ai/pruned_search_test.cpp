@@ -13,7 +13,7 @@ std::int32_t walkValue(DscCpu& cpu, const DscProg& match, std::int32_t depth, st
                        DiscColor computer) {
     cpu.copyFrom(match);
     cpu.setMode(static_cast<GameMode>(computer));
-    cpu.setSearchModel(SearchModel::Fast);
+    cpu.setSearchKind(SearchKind::BitboardWalk);
     CellPos slot{};
     return match.sideToMove() == computer ? cpu.search(depth, slot, -999, bound)
                                           : -cpu.search(depth, slot, -bound, 999);
@@ -92,7 +92,7 @@ TEST(PrunedSearch, ChoosesAsTheWalkAtDepths5And6) {
         std::int32_t alpha = -999;
         std::int32_t beta = 999;
         if (i % 4 == 0) {
-            const std::int32_t value = kernels.search(match, computer, depth, alpha, beta).value;
+            const std::int32_t value = kernels.treeWalk(match, computer, depth, alpha, beta).value;
             const auto offset = static_cast<std::int32_t>(i / 4 % 3);
             if (match.sideToMove() == computer) {
                 beta = value - offset;
@@ -101,10 +101,10 @@ TEST(PrunedSearch, ChoosesAsTheWalkAtDepths5And6) {
             }
         }
         ObservedPosition observed(BitPosition::of(match), events);
-        SearchTree<ObservedPosition> walk(observed, computer);
+        TreeWalk<ObservedPosition> walk(observed, computer);
         BitPosition::Move walkChoice = -1;
         const std::int32_t walkValue = walk.search(depth, walkChoice, alpha, beta);
-        const FastSearchResult pruned = kernels.prunedSearch(match, computer, depth, alpha, beta);
+        const SearchResult pruned = kernels.prunedSearch(match, computer, depth, alpha, beta);
         EXPECT_EQ(pruned.move, walkChoice)
             << "depth " << depth << " computer " << computer << " alpha " << alpha << " beta "
             << beta << boardDump(match) << lineText(lines[i]);
@@ -123,11 +123,42 @@ TEST(PrunedSearch, SearchesTheFirstPlacementForTheColourNotToMoveAsTheWalk) {
     start.reset();
     const Kernels& kernels = kernelsFor(bestKernelIsa());
     for (std::int32_t depth = 1; depth <= 7; ++depth) {
-        const FastSearchResult walk = kernels.search(start, kWhite, depth, -999, 999);
-        const FastSearchResult pruned = kernels.prunedSearch(start, kWhite, depth, -999, 999);
+        const SearchResult walk = kernels.treeWalk(start, kWhite, depth, -999, 999);
+        const SearchResult pruned = kernels.prunedSearch(start, kWhite, depth, -999, 999);
         EXPECT_EQ(pruned.move, walk.move) << "depth " << depth;
         EXPECT_EQ(pruned.value, walk.value) << "depth " << depth;
     }
+}
+
+// A root entered right after a pass tests no cut-off, so the walk's answer there does not depend on
+// the caller's alpha and beta; handed a bound far inside its value, the pruned search must not
+// stop at the first placement beyond it either.
+TEST(PrunedSearch, IgnoresTheCallersBoundAtARootAfterAPass) {
+    std::mt19937 random(64);
+    const Kernels& kernels = kernelsFor(bestKernelIsa());
+    int roots = 0;
+    for (int game = 0; game < 200 && roots < 40; ++game) {
+        DscProg match;
+        match.reset();
+        while (!match.isOver() && roots < 40) {
+            const Line moves = allLegal(match);
+            const CellPos m = moves[random() % moves.size()];
+            ASSERT_TRUE(match.makeMove(m.column, m.row));
+            if (match.status() != MatchStatus::Pass) continue;
+            ++roots;
+            const std::int32_t depth = 4 + roots % 3;
+            const DiscColor computer =
+                roots % 2 == 0 ? match.sideToMove() : opponentOf(match.sideToMove());
+            const std::int32_t value = kernels.treeWalk(match, computer, depth, -999, 999).value;
+            const std::int32_t alpha = match.sideToMove() == computer ? -999 : value + 40;
+            const std::int32_t beta = match.sideToMove() == computer ? value - 40 : 999;
+            const SearchResult walk = kernels.treeWalk(match, computer, depth, alpha, beta);
+            const SearchResult pruned = kernels.prunedSearch(match, computer, depth, alpha, beta);
+            EXPECT_EQ(pruned.move, walk.move) << "depth " << depth << boardDump(match);
+            EXPECT_EQ(pruned.value, walk.value) << "depth " << depth << boardDump(match);
+        }
+    }
+    EXPECT_EQ(roots, 40);
 }
 
 // A depth beyond the end of the game, or none at all (the walk never counts a negative depth down
@@ -139,9 +170,9 @@ TEST(PrunedSearch, SearchesToTheEndOfTheGameForAnyDepthBeyondIt) {
              random, 6, [](std::mt19937& r) { return 50 + static_cast<std::int32_t>(r() % 4); })) {
         DscProg match;
         replay(match, line);
-        const FastSearchResult walk = kernels.search(match, match.sideToMove(), 60, -999, 999);
+        const SearchResult walk = kernels.treeWalk(match, match.sideToMove(), 60, -999, 999);
         for (const std::int32_t depth : {60 - match.movesPlayed(), 1000, -1}) {
-            const FastSearchResult pruned =
+            const SearchResult pruned =
                 kernels.prunedSearch(match, match.sideToMove(), depth, -999, 999);
             EXPECT_EQ(pruned.move, walk.move) << "depth " << depth << boardDump(match);
             EXPECT_EQ(pruned.value, walk.value) << "depth " << depth << boardDump(match);

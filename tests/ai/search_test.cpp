@@ -8,7 +8,7 @@ namespace discada {
 namespace {
 
 // The known answers and the rules every search must keep.
-class Search : public ::testing::TestWithParam<SearchModel> {
+class Search : public ::testing::TestWithParam<SearchKind> {
 protected:
     Answer search(const DscProg& match, std::int32_t depth) {
         return searchOn(cpu_, match, GetParam(), depth, match.sideToMove());
@@ -50,7 +50,7 @@ TEST_P(Search, ValuesTheReferencePositionAsTheGameAlwaysHas) {
         ASSERT_TRUE(match.makeMove(m.column, m.row));
         cpu_.copyFrom(match);
         cpu_.setMode(GameMode::ComputerBlack);
-        cpu_.setSearchModel(GetParam());
+        cpu_.setSearchKind(GetParam());
         CellPos slot{};
         const std::int32_t value = cpu_.search(2, slot, alpha, 999) +
                                    weights.weight(m.column, m.row, kBlack, match.movesPlayed());
@@ -111,7 +111,7 @@ TEST_P(Search, LeavesTheSlotAloneAtALeafAndTheMatchAsItWas) {
     replay(match, {{4, 3}});
     cpu_.copyFrom(match);
     cpu_.setMode(GameMode::ComputerWhite);
-    cpu_.setSearchModel(GetParam());
+    cpu_.setSearchKind(GetParam());
     CellPos slot{9, 9};
     EXPECT_EQ(cpu_.search(0, slot, -999, 999), WeightTable(match.board()).mobilityScore(kWhite));
     EXPECT_EQ(slot, (CellPos{9, 9}));
@@ -131,13 +131,13 @@ TEST_P(Search, LeavesTheSlotAloneAtALeafAndTheMatchAsItWas) {
 }
 
 INSTANTIATE_TEST_SUITE_P(EverySearch, Search,
-                         ::testing::Values(SearchModel::Literal, SearchModel::Fast,
-                                           SearchModel::Pruned),
+                         ::testing::Values(SearchKind::MatchWalk, SearchKind::BitboardWalk,
+                                           SearchKind::Pruned),
                          [](const auto& info) {
-                             const SearchModel model = info.param;
-                             return model == SearchModel::Fast      ? "Fast"
-                                    : model == SearchModel::Literal ? "Literal"
-                                                                    : "Pruned";
+                             const SearchKind kind = info.param;
+                             return kind == SearchKind::BitboardWalk ? "BitboardWalk"
+                                    : kind == SearchKind::MatchWalk  ? "MatchWalk"
+                                                                     : "Pruned";
                          });
 
 }  // namespace

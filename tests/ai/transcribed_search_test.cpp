@@ -6,7 +6,7 @@ namespace discada {
 namespace {
 
 // The computer's search written a second time, step by step as the game's rules state it, on the
-// bitboard position. It shares nothing with SearchTree but the position, so a fault in the one
+// bitboard position. It shares nothing with TreeWalk but the position, so a fault in the one
 // cannot hide in the other the way it hides from a comparison of two models under one template.
 class TranscribedSearch {
 public:
@@ -75,7 +75,7 @@ TEST(TranscribedSearch, AgreesWithTheTreeWalkOnChoiceValueAndNodes) {
         TranscribedSearch transcribed(position, computer);
         BitPosition::Move slot = -1;
         const std::int32_t value = transcribed.search(depth, slot, -999, 999);
-        const Answer walk = searchOn(cpu, match, SearchModel::Fast, depth, computer);
+        const Answer walk = searchOn(cpu, match, SearchKind::BitboardWalk, depth, computer);
         EXPECT_EQ(walk, (Answer{BitPosition::cellOf(slot), value, transcribed.nodes}))
             << "depth " << depth << " computer " << computer << boardDump(match)
             << lineText(lines[i]);

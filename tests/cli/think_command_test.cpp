@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "ai/kernels.h"
 #include "cli/bench_command.h"
 #include "cli/perft_command.h"
 #include "cli_test_fixture.h"
@@ -106,10 +107,47 @@ TEST(BenchCommand, HoldsEverySearchToTheSameAnswers) {
     EXPECT_EQ(runBench({"--model", "literal,pruned", "--depth", "1"}, out, err), 0) << err.str();
     EXPECT_NE(out.str().find("total        pruned"), std::string::npos) << out.str();
     EXPECT_EQ(out.str().find("fast"), std::string::npos) << out.str();
-    for (const std::vector<std::string>& bad : std::vector<std::vector<std::string>>{
-             {"--depth", "0"}, {"--model", "quick"}, {"--model", "fast,"}, {"--model"}}) {
+    for (const std::vector<std::string>& bad :
+         std::vector<std::vector<std::string>>{{"--depth", "0"},
+                                               {"--model", "quick"},
+                                               {"--model", "fast,"},
+                                               {"--model"},
+                                               {"--random", "0"},
+                                               {"--seed", "-1"},
+                                               {"--repeat", "x"}}) {
         EXPECT_EQ(runBench(bad, out, err), 64);
     }
+}
+
+// The pruned search's fingerprint at a depth quick in every build. The answer tests prove its
+// choices right; only this shows that it still prunes as well (a move order or a table gone wrong
+// keeps every answer). It must not depend on the instruction set or the word size. A change that
+// moves it says why in its commit message.
+TEST(BenchCommand, PrintsTheSignatureOfThePrunedSearch) {
+    const std::string signature = "Bench: 373848 c2d87397";
+    for (const KernelIsa isa : {KernelIsa::Portable, KernelIsa::Avx2, KernelIsa::Avx512}) {
+        if (isSupported(isa)) {
+            EXPECT_EQ(benchSignature(8, kernelsFor(isa)), signature) << nameOf(isa);
+        }
+    }
+    std::ostringstream out;
+    std::ostringstream err;
+    EXPECT_EQ(runBench({"--model", "pruned", "--depth", "8"}, out, err), 0) << err.str();
+    EXPECT_TRUE(out.str().ends_with('\n' + signature + '\n')) << out.str();
+}
+
+// Positions of random games: the spread of the game's search over them, and the slowest.
+TEST(BenchCommand, SpreadsTheSearchOverRandomPositions) {
+    std::ostringstream out;
+    std::ostringstream err;
+    EXPECT_EQ(runBench({"--random", "5", "--seed", "7", "--depth", "3", "--model", "pruned,fast"},
+                       out, err),
+              0)
+        << err.str();
+    EXPECT_NE(out.str().find("5 positions of random games (seed 7)"), std::string::npos)
+        << out.str();
+    for (const char* row : {"\npruned ", "\nfast ", "slowest for pruned: "})
+        EXPECT_NE(out.str().find(row), std::string::npos) << row << '\n' << out.str();
 }
 
 }  // namespace

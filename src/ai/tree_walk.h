@@ -11,8 +11,9 @@ namespace discada {
 // Scores stay far inside these bounds, so they act as infinities.
 constexpr std::int32_t kSearchInfinity = 999;
 
-// The computer's minimax search with alpha-beta cut-offs, written once over a position model.
-// Scores are always the computer's: a node where it is to move maximises, any other minimises.
+// The tree walk: the computer's minimax search with alpha-beta cut-offs exactly as the game's
+// rules state it, visiting every node they visit, written once over a position model. Scores are
+// always the computer's: a node where it is to move maximises, any other minimises.
 //
 // A model provides: Move, Moves (at most 24 legal placements in column-major scan order, with
 // empty() and iteration), Undo; sideToMove(), lastMoverColor() (the colour of the placement that
@@ -20,19 +21,20 @@ constexpr std::int32_t kSearchInfinity = 999;
 // its passes), unmake(Move, Undo), weight(Move, mover), endScore(colour), mobilityScore(colour);
 // optionally leafScore(Move, colour), the score at depth 0 of the position the placement makes.
 template <class Model>
-class SearchTree {
+class TreeWalk {
 public:
     using Move = typename Model::Move;
 
-    SearchTree(Model& model, DiscColor computer) : model_(model), computer_(computer) {}
-    // The tree holds on to the model it searches.
-    SearchTree(const SearchTree&) = delete;
-    SearchTree& operator=(const SearchTree&) = delete;
+    TreeWalk(Model& model, DiscColor computer) : model_(model), computer_(computer) {}
+    // The walk holds on to the model it searches.
+    TreeWalk(const TreeWalk&) = delete;
+    TreeWalk& operator=(const TreeWalk&) = delete;
 
     // Searches `depth` placements deep (a pass costs nothing). Every node that loops over
     // placements writes its best one into the shared `slot` when it finishes, so after the
     // outermost call the slot holds the root's choice; a leaf writes nothing.
-    std::int32_t search(std::int32_t depth, Move& slot, std::int32_t alpha, std::int32_t beta);
+    [[nodiscard]] std::int32_t search(std::int32_t depth, Move& slot, std::int32_t alpha,
+                                      std::int32_t beta);
 
     // Calls of search so far, leaves included.
     std::uint64_t nodes() const { return nodes_; }
@@ -56,8 +58,8 @@ private:
 
 // Kept small so that it is inlined into the loop of its caller: most nodes are leaves.
 template <class Model>
-inline std::int32_t SearchTree<Model>::search(std::int32_t depth, Move& slot, std::int32_t alpha,
-                                              std::int32_t beta) {
+inline std::int32_t TreeWalk<Model>::search(std::int32_t depth, Move& slot, std::int32_t alpha,
+                                            std::int32_t beta) {
     ++nodes_;
     const Moves moves = model_.legalMoves();
     // A finished game is scored as such even at depth 0.
@@ -67,8 +69,8 @@ inline std::int32_t SearchTree<Model>::search(std::int32_t depth, Move& slot, st
 }
 
 template <class Model>
-std::int32_t SearchTree<Model>::expand(std::int32_t depth, const Moves& moves, Move& slot,
-                                       std::int32_t alpha, std::int32_t beta) {
+std::int32_t TreeWalk<Model>::expand(std::int32_t depth, const Moves& moves, Move& slot,
+                                     std::int32_t alpha, std::int32_t beta) {
     // Most nodes are leaves under a node one placement above the depth: a model that scores the
     // position after a placement without making it saves the whole make, search and take-back.
     if constexpr (requires(Model & model, Move m) {
@@ -91,8 +93,8 @@ std::int32_t SearchTree<Model>::expand(std::int32_t depth, const Moves& moves, M
 
 template <class Model>
 template <class ChildValue>
-std::int32_t SearchTree<Model>::loop(const Moves& moves, Move& slot, std::int32_t alpha,
-                                     std::int32_t beta, ChildValue childValue) {
+std::int32_t TreeWalk<Model>::loop(const Moves& moves, Move& slot, std::int32_t alpha,
+                                   std::int32_t beta, ChildValue childValue) {
     const DiscColor side = model_.sideToMove();
     // Deliberate: each node restarts its own bound and keeps only the caller's other one, so a
     // cut-off compares with the best value of the immediate caller alone.
