@@ -62,17 +62,18 @@ std::optional<ThinkOptions> parseOptions(const std::vector<std::string>& args) {
     return options;
 }
 
-// The position the record reaches; an empty record leaves the starting position.
-std::optional<int> loadPosition(const std::string& path, DscProg& match, std::ostream& err) {
+// Sets up the position the record reaches (an empty record leaves the starting position);
+// false, with the reason on `err`, when the file cannot be read.
+[[nodiscard]] bool loadPosition(const std::string& path, DscProg& match, std::ostream& err) {
     const FileReadResult file = readFilePrefix(path, kRecordReadLimit);
     if (!file.ok) {
         err << file.error << '\n';
-        return kUnreadable;
+        return false;
     }
     match.reset();
     readRecord(
         recordTextOf(file.bytes), match, [&] { match.reset(); }, [] {});
-    return {};
+    return true;
 }
 
 bool hasPlacement(const DscProg& match) {
@@ -90,7 +91,7 @@ int runThink(const std::vector<std::string>& args, std::ostream& out, std::ostre
         return kUsageExitCode;
     }
     DscProg match;
-    if (const auto failure = loadPosition(options->path, match, err)) return *failure;
+    if (!loadPosition(options->path, match, err)) return kUnreadable;
     if (!hasPlacement(match)) {
         err << "no placement for the side to move\n";
         return kNoPlacement;
