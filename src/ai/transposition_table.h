@@ -39,10 +39,6 @@ public:
     static constexpr std::int32_t kFullDepth = 10;
     static constexpr std::size_t kLeastBytes = std::size_t{16} << 10;
     static constexpr std::size_t kEntryBytes = 24;
-    // A position may be kept in either of two neighbouring entries: the first keeps the deepest
-    // search met there, the second the latest of the others, so that the many shallow searches
-    // do not push out the few deep ones that save the most.
-    static constexpr std::size_t kBucket = 2;
 
     // Empty until sized; it then keeps nothing and the search runs without it.
     TranspositionTable() = default;
@@ -98,6 +94,11 @@ public:
     }
 
 private:
+    // A position may be kept in either of two neighbouring entries: the first keeps the deepest
+    // search met there, the second the latest of the others, so that the many shallow searches
+    // do not push out the few deep ones that save the most.
+    static constexpr std::size_t kBucket = 2;
+
     struct Free {
         void operator()(Entry* entries) const { std::free(entries); }
     };
