@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "board/disc_picture.h"
 #include "platform/surface.h"
 
 namespace discada {
@@ -15,12 +16,8 @@ constexpr std::int32_t kFrameWidth = 2;
 constexpr std::int32_t kLineWidth = 2;
 constexpr std::int32_t kOrigin = 5;
 constexpr std::int32_t kMargin = 10;
-
-// The disc sheet: the white disc's tile on the left, the black disc's on the right, pure red
-// around both discs.
-constexpr std::int32_t kWhiteTileX = 0;
-constexpr std::int32_t kBlackTileX = 40;
-constexpr Colour kSpriteTransparent = rgb(255, 0, 0);
+// A disc fills its cell.
+static_assert(kDiscTileSize == kCellPixels);
 
 }  // namespace
 
@@ -136,8 +133,8 @@ std::int32_t DscBoard::draw(Surface& target, const Surface& sprites) const {
             const Cell& cell = cellAt(column, row);
             if (cell.state() == kEmpty) continue;
             const std::int32_t tileX = cell.state() == kBlack ? kBlackTileX : kWhiteTileX;
-            target.copyTransparent(sprites, {tileX, 0, tileX + kCellPixels, kCellPixels}, cell.x(),
-                                   cell.y(), kSpriteTransparent);
+            target.copyTransparent(sprites, {tileX, 0, tileX + kDiscTileSize, kDiscTileSize},
+                                   cell.x(), cell.y(), kSpriteTransparent);
         }
     }
     return 0;

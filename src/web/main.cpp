@@ -10,6 +10,7 @@
 #include <string>
 #include <variant>
 
+#include "board/dsc_board.h"
 #include "game/accelerators.h"
 #include "game/app_info.h"
 #include "game/commands.h"
@@ -38,6 +39,8 @@ EM_JS(void, pageSetLayout,
           DiscadaPage.setLayout(outerWidth, outerHeight, clientWidth, clientHeight,
                                 [ listX1, listY1, listX2, listY2 ]);
       });
+EM_JS(void, pageSetBoardArea, (int x1, int y1, int x2, int y2),
+      { DiscadaPage.setBoardArea(x1, y1, x2, y2); });
 EM_JS(void, pageAddMenuEntry, (int kind, int id, const char* text),
       { DiscadaPage.addMenuEntry(kind, id, UTF8ToString(text)); });
 EM_JS(void, pageAddReplayButton, (const char* caption, int id, int x1, int y1, int x2, int y2), {
@@ -85,6 +88,10 @@ void describeWindow() {
     pageSetTitle(std::string(kAppName).c_str());
     pageSetLayout(kWindowOuterWidth, kWindowOuterHeight, kClientWidth, kClientHeight,
                   kMoveListArea.x1, kMoveListArea.y1, kMoveListArea.x2, kMoveListArea.y2);
+    // The board's area, which a phone's layout shows on its own.
+    const DscBoard board;
+    pageSetBoardArea(board.left(), board.top(), board.left() + board.totalWidth(),
+                     board.top() + board.totalHeight());
     for (const ReplayButton& button : kReplayButtons) {
         pageAddReplayButton(std::string(button.caption).c_str(), button.commandId, button.area.x1,
                             button.area.y1, button.area.x2, button.area.y2);

@@ -11,6 +11,19 @@ int deviceSize(int size, double ratio) {
     return static_cast<int>(std::ceil(size * ratio));
 }
 
+// `over` laid on the opaque `under` with the coverage in its A byte.
+std::uint32_t blend(std::uint32_t over, std::uint32_t under) {
+    const std::uint32_t alpha = over >> 24;
+    if (alpha == 0xFF) return over;
+    std::uint32_t mixed = 0xFF000000u;
+    for (int shift = 0; shift < 24; shift += 8) {
+        const std::uint32_t top = (over >> shift) & 0xFF;
+        const std::uint32_t bottom = (under >> shift) & 0xFF;
+        mixed |= ((top * alpha + bottom * (0xFF - alpha) + 0x7F) / 0xFF) << shift;
+    }
+    return mixed;
+}
+
 }  // namespace
 
 WebSurface::WebSurface(int width, int height, double ratio)
@@ -50,25 +63,19 @@ void WebSurface::copyTransparent(const Surface& sprites, const Rect& source, int
     assert(sheet != nullptr && "the disc sheet lives in a pixel surface");
     if (sheet == nullptr) return;
     const DeviceRect in = sheet->toDevice(source);
-    const DeviceRect out = toDevice({x, y, x + source.width(), y + source.height()});
-    const int inWidth = in.x2 - in.x1;
-    const int inHeight = in.y2 - in.y1;
-    const int outWidth = out.x2 - out.x1;
-    const int outHeight = out.y2 - out.y1;
-    if (inWidth <= 0 || inHeight <= 0 || outWidth <= 0 || outHeight <= 0) return;
+    assert(std::abs(in.x2 - in.x1 - source.width() * ratio_) < 1 && "a sheet for this ratio");
+    const DeviceRect out = toDevice({x, y, x, y});
     const std::uint32_t skipped = pixelOf(transparent);
-    // Each target pixel takes the sheet pixel under its centre: a plain copy when both have the
-    // same ratio, so no edge is ever blurred.
-    for (int dy = 0; dy < outHeight; ++dy) {
-        const int sy = in.y1 + (2 * dy + 1) * inHeight / (2 * outHeight);
-        for (int dx = 0; dx < outWidth; ++dx) {
-            const int sx = in.x1 + (2 * dx + 1) * inWidth / (2 * outWidth);
-            const int tx = out.x1 + dx;
-            const int ty = out.y1 + dy;
+    for (int sy = in.y1; sy < in.y2; ++sy) {
+        for (int sx = in.x1; sx < in.x2; ++sx) {
+            const int tx = out.x1 + sx - in.x1;
+            const int ty = out.y1 + sy - in.y1;
             if (!sheet->contains(sx, sy) || !contains(tx, ty)) continue;
             const std::uint32_t pixel =
                 sheet->pixels_[static_cast<std::size_t>(sy) * sheet->deviceWidth_ + sx];
-            if (pixel != skipped) pixels_[static_cast<std::size_t>(ty) * deviceWidth_ + tx] = pixel;
+            if (pixel == skipped) continue;
+            std::uint32_t& shown = pixels_[static_cast<std::size_t>(ty) * deviceWidth_ + tx];
+            shown = blend(pixel, shown);
         }
     }
 }

@@ -14,8 +14,11 @@ namespace discada {
 // it over the pixels in a Japanese font when the surface is shown.
 class WebSurface final : public Surface {
 public:
-    // The pixel the canvas shows for `colour`: bytes R, G, B, A in memory order.
-    static constexpr std::uint32_t pixelOf(Colour colour) { return colour | 0xFF000000u; }
+    // The pixel the canvas shows for `colour`: bytes R, G, B, A in memory order. A sheet's pixel
+    // that its disc covers only in part carries the coverage as its A.
+    static constexpr std::uint32_t pixelOf(Colour colour, std::uint8_t alpha = 0xFF) {
+        return colour | std::uint32_t{alpha} << 24;
+    }
 
     // A blank surface of width × height window pixels filled with white.
     WebSurface(int width, int height, double ratio);
@@ -28,6 +31,9 @@ public:
     };
 
     void fillRect(const Rect& area, Colour colour) override;
+    // `sprites` is a sheet drawn for this surface's ratio (discSheet): its tiles are copied pixel
+    // for pixel, from the device pixel nearest (x, y), and blended where a disc covers a pixel
+    // only in part.
     void copyTransparent(const Surface& sprites, const Rect& source, int x, int y,
                          Colour transparent) override;
     // Clears the area to white and leaves the text for the page to draw there.

@@ -115,11 +115,8 @@ class PageTest(unittest.TestCase):
 
     def cell_point(self, column, row):
         """The viewport point at the centre of a cell, wherever the page put and scaled it."""
-        return self.js("""
-            const box = document.querySelector('.board').getBoundingClientRect();
-            const scale = box.width / document.querySelector('.board').clientWidth;
-            return [box.left + (42 * arguments[0] - 5) * scale,
-                    box.top + (42 * arguments[1] - 5) * scale];""", column, row)
+        return self.js("return DiscadaPage.pointOf(42 * arguments[0] - 5, 42 * arguments[1] - 5)"
+                       ".client", column, row)
 
     def click_cell(self, column, row):
         x, y = self.cell_point(column, row)
@@ -144,11 +141,11 @@ class PageTest(unittest.TestCase):
         """What the canvas shows on each cell's centre: 0 empty, 1 black, 2 white."""
         return self.js("""
             const canvas = document.querySelector('.board');
-            const k = canvas.width / canvas.clientWidth;
             const data = canvas.getContext('2d').getImageData(0, 0, canvas.width, canvas.height);
             const cells = [];
             for (let c = 1; c <= 8; ++c) for (let r = 1; r <= 8; ++r) {
-                const i = 4 * (Math.round((42 * r - 5) * k) * canvas.width + Math.round((42 * c - 5) * k));
+                const [x, y] = DiscadaPage.pointOf(42 * c - 5, 42 * r - 5).canvas;
+                const i = 4 * (y * canvas.width + x);
                 const v = data.data[i + 1];
                 cells.push(data.data[i] === 238 && v === 130 ? 0 : v < 128 ? 1 : 2);
             }

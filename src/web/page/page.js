@@ -12,6 +12,8 @@ const DiscadaPage = (() => {
     const menubar = windowElement.querySelector(".menubar");
     const moveList = windowElement.querySelector(".movelist");
     const client = windowElement.querySelector(".client");
+    const panel = windowElement.querySelector(".panel");
+    const replayRow = windowElement.querySelector(".replay-row");
     const modalLayer = windowElement.querySelector(".modal-layer");
     const fileInput = document.querySelector(".file-input");
 
@@ -24,7 +26,7 @@ const DiscadaPage = (() => {
     const kIcons = [null, { name: "information", glyph: "i" }, { name: "warning", glyph: "!" }];
     // The menu entry kinds of the game's menu table, in its order.
     const Kind = { Menu: 0, SubMenu: 1, EndSubMenu: 2, Item: 3, CheckItem: 4, Separator: 5 };
-    // Room left around the window on a narrow screen.
+    // Room left above the window where the screen has it.
     const kStagePadding = 8;
 
     let game = null;
@@ -91,11 +93,12 @@ const DiscadaPage = (() => {
         place(moveList, [list[0], list[1], list[2], list[1] + rows * kListRowHeight + frame]);
     }
 
+    // Puts `element` at `area` of the client area, where the window stands as it is.
     function place(element, area) {
-        element.style.left = area[0] + "px";
-        element.style.top = area[1] + "px";
-        element.style.width = area[2] - area[0] + "px";
-        element.style.height = area[3] - area[1] + "px";
+        element.style.setProperty("--left", area[0] + "px");
+        element.style.setProperty("--top", area[1] + "px");
+        element.style.setProperty("--width", area[2] - area[0] + "px");
+        element.style.setProperty("--height", area[3] - area[1] + "px");
     }
 
     function setTitle(title) {
@@ -103,27 +106,148 @@ const DiscadaPage = (() => {
         windowElement.querySelector(".caption .title").textContent = title;
     }
 
-    // ---- Scaling: the whole window fits the width of a narrow screen ----------------------------
+    // ---- Layouts: the window as it is, or its parts laid out for a phone ------------------------
 
+    // Where the window fits the viewport it stands as it is; on a smaller screen its parts are
+    // laid out for a phone held upright (the board as wide as the screen, the rest below) or
+    // sideways (the board as tall as the screen, the rest beside it).
+    const Layout = { Window: "window", Upright: "upright", Sideways: "sideways" };
+    // On a phone: window pixels of the board's margin left out on each side, the menu bar's
+    // height, and the least room kept for the panel, the list and the buttons.
+    const kPhoneBoardTrim = 6;
+    const kPhoneMenuHeight = 40;
+    const kPhoneSideHeight = 200;
+    const kPhoneSideWidth = 220;
+
+    let boardArea = [0, 0, 0, 0];
+    // What the canvas shows: the window pixel at its top-left corner and the size in window
+    // pixels; the device pixels per window pixel are `ratio`.
+    let view = { layout: Layout.Window, origin: [0, 0], size: [0, 0] };
+
+    function setBoardArea(x1, y1, x2, y2) {
+        boardArea = [x1, y1, x2, y2];
+    }
+
+    function devicePixelRatio() {
+        return window.devicePixelRatio || 1;
+    }
+
+    // `value` CSS pixels moved down to a whole device pixel, so the canvas is never resampled.
+    function onDevicePixel(value) {
+        return Math.floor(value * devicePixelRatio() + 1e-6) / devicePixelRatio();
+    }
+
+    function chooseLayout(width, height) {
+        if (width >= outerSize[0] && height >= outerSize[1]) return Layout.Window;
+        return width > height ? Layout.Sideways : Layout.Upright;
+    }
+
+    // The areas of a phone layout in CSS pixels: the board's square, the menu bar and the rest.
+    function phoneAreas(layout, width, height) {
+        if (layout === Layout.Upright) {
+            const board = Math.min(width, height - kPhoneMenuHeight - kPhoneSideHeight);
+            const below = kPhoneMenuHeight + board;
+            return {
+                board: [onDevicePixel((width - board) / 2), kPhoneMenuHeight, board],
+                menu: [0, 0, width],
+                side: [0, below, width, height - below],
+            };
+        }
+        const board = Math.min(height, width - kPhoneSideWidth);
+        return {
+            board: [0, onDevicePixel((height - board) / 2), board],
+            menu: [board, 0, width - board],
+            side: [board, kPhoneMenuHeight, width - board, height - kPhoneMenuHeight],
+        };
+    }
+
+    function setPixels(style, name, value) {
+        style.setProperty(name, value + "px");
+    }
+
+    // Lays the page out for the viewport and has the game draw at the device pixels it shows.
     function fit() {
-        const available = document.documentElement.clientWidth - 2 * kStagePadding;
-        const scale = Math.min(1, available / outerSize[0]);
-        windowElement.style.transform = scale < 1 ? `scale(${scale})` : "";
-        stage.style.width = outerSize[0] * scale + "px";
-        stage.style.height = outerSize[1] * scale + "px";
-        const wanted = (window.devicePixelRatio || 1) * scale;
-        if (wanted !== ratio && started && !closed) {
-            ratio = wanted;
-            game._web_set_ratio(ratio);
+        const width = document.documentElement.clientWidth;
+        const height = document.documentElement.clientHeight;
+        const layout = chooseLayout(width, height);
+        document.body.dataset.layout = layout;
+        document.body.classList.toggle("phone", layout !== Layout.Window);
+        const style = document.body.style;
+        let wanted = devicePixelRatio();
+        if (layout === Layout.Window) {
+            view = { layout, origin: [0, 0], size: [outerSize[0], outerSize[1]] };
+            stage.style.width = outerSize[0] + "px";
+            stage.style.height = outerSize[1] + "px";
+            stage.style.left = onDevicePixel(Math.max(0, (width - outerSize[0]) / 2)) + "px";
+            stage.style.top = onDevicePixel(Math.max(0, Math.min(kStagePadding, (height - outerSize[1]) / 2))) + "px";
+        } else {
+            const shown = [boardArea[0] + kPhoneBoardTrim, boardArea[1] + kPhoneBoardTrim,
+                boardArea[2] - kPhoneBoardTrim, boardArea[3] - kPhoneBoardTrim];
+            const areas = phoneAreas(layout, width, height);
+            view = { layout, origin: [shown[0], shown[1]], size: [shown[2] - shown[0], shown[3] - shown[1]] };
+            wanted *= areas.board[2] / view.size[0];
+            setPixels(style, "--board-left", areas.board[0]);
+            setPixels(style, "--board-top", areas.board[1]);
+            setPixels(style, "--menu-left", areas.menu[0]);
+            setPixels(style, "--menu-width", areas.menu[2]);
+            ["--side-left", "--side-top", "--side-width", "--side-height"].forEach((name, i) => setPixels(style, name, areas.side[i]));
+        }
+        if (started && !closed) {
+            if (wanted !== ratio) {
+                ratio = wanted;
+                game._web_set_ratio(ratio);
+            } else {
+                game._web_paint();
+            }
         }
     }
 
     function watchRatio() {
-        const query = matchMedia(`(resolution: ${window.devicePixelRatio || 1}dppx)`);
+        const query = matchMedia(`(resolution: ${devicePixelRatio()}dppx)`);
         query.addEventListener("change", () => {
             fit();
             watchRatio();
         }, { once: true });
+    }
+
+    // The device pixels of the back buffer the canvas shows: its whole width and height as a
+    // window, the board on a phone.
+    function shownPixels(width, height) {
+        if (view.layout === Layout.Window) return [0, 0, width, height];
+        const [x, y] = view.origin;
+        return [Math.round(x * ratio), Math.round(y * ratio),
+            Math.round((x + view.size[0]) * ratio), Math.round((y + view.size[1]) * ratio)];
+    }
+
+    // The window pixel under a point of the viewport, or null off the part the canvas shows.
+    function windowPointAt(clientX, clientY) {
+        const box = canvas.getBoundingClientRect();
+        if (box.width === 0 || box.height === 0) return null;
+        const [left, top] = shownPixels(canvas.width, canvas.height);
+        const x = Math.floor((left + (clientX - box.left) * canvas.width / box.width) / ratio);
+        const y = Math.floor((top + (clientY - box.top) * canvas.height / box.height) / ratio);
+        const [x1, y1] = view.origin;
+        const inside = view.layout === Layout.Window ? [client.clientWidth, client.clientHeight] : view.size;
+        if (x < x1 || y < y1 || x >= x1 + inside[0] || y >= y1 + inside[1]) return null;
+        return [x, y];
+    }
+
+    // Where the window pixel (x, y) is in the viewport and on the canvas, for scripts that play
+    // the page (the tests).
+    function pointOf(x, y) {
+        const box = canvas.getBoundingClientRect();
+        const [left, top] = shownPixels(canvas.width, canvas.height);
+        const device = [(x + 0.5) * ratio - left, (y + 0.5) * ratio - top];
+        return {
+            client: [box.left + device[0] * box.width / canvas.width, box.top + device[1] * box.height / canvas.height],
+            canvas: device.map(Math.floor),
+        };
+    }
+
+    // The panel's text as the page shows it on a phone, where the canvas holds only the board.
+    function showPanelText(text) {
+        panel.textContent = text;
+        return view.layout === Layout.Window;
     }
 
     // ---- Painting -------------------------------------------------------------------------------
@@ -139,21 +263,24 @@ const DiscadaPage = (() => {
         });
     }
 
-    // Shows the back buffer: `pixels` holds width × height RGBA pixels at the current ratio.
+    // Shows the back buffer: `pixels` holds width × height RGBA pixels at the current ratio, of
+    // which the canvas takes the part the layout shows, one canvas pixel to a device pixel.
     function present(pixels, width, height) {
-        if (canvas.width !== width || canvas.height !== height) {
-            canvas.width = width;
-            canvas.height = height;
+        const [x1, y1, x2, y2] = shownPixels(width, height);
+        if (canvas.width !== x2 - x1 || canvas.height !== y2 - y1) {
+            canvas.width = x2 - x1;
+            canvas.height = y2 - y1;
         }
-        canvas.style.width = width / ratio + "px";
-        canvas.style.height = height / ratio + "px";
+        canvas.style.width = canvas.width / devicePixelRatio() + "px";
+        canvas.style.height = canvas.height / devicePixelRatio() + "px";
         const image = new ImageData(new Uint8ClampedArray(pixels.buffer, pixels.byteOffset, pixels.length), width, height);
-        context.putImageData(image, 0, 0);
+        context.putImageData(image, -x1, -y1, x1, y1, x2 - x1, y2 - y1);
     }
 
     // Draws text black on white, left- and top-aligned in `area` (window pixels), broken only at
     // newlines and clipped to the area.
     function drawText(area, text) {
+        if (!showPanelText(text)) return;
         const [x1, y1, x2, y2] = area;
         context.save();
         context.setTransform(ratio, 0, 0, ratio, 0, 0);
@@ -197,8 +324,8 @@ const DiscadaPage = (() => {
         row.setAttribute("aria-selected", "true");
         const top = row.offsetTop;
         if (top < moveList.scrollTop) moveList.scrollTop = top;
-        else if (top + kListRowHeight > moveList.scrollTop + moveList.clientHeight)
-            moveList.scrollTop = top + kListRowHeight - moveList.clientHeight;
+        else if (top + row.offsetHeight > moveList.scrollTop + moveList.clientHeight)
+            moveList.scrollTop = top + row.offsetHeight - moveList.clientHeight;
     }
 
     // Choosing a row changes only the highlight; the list tells the game, as a list box does.
@@ -216,7 +343,7 @@ const DiscadaPage = (() => {
         const rows = [...moveList.children];
         if (rows.length === 0 || event.altKey || event.ctrlKey) return;
         const current = rows.findIndex((row) => row.classList.contains("selected"));
-        const page = Math.max(1, Math.floor(moveList.clientHeight / kListRowHeight) - 1);
+        const page = Math.max(1, Math.floor(moveList.clientHeight / rows[0].offsetHeight) - 1);
         const moves = { ArrowDown: 1, ArrowUp: -1, PageDown: page, PageUp: -page };
         let next = null;
         if (event.key in moves) next = Math.min(rows.length - 1, Math.max(0, current + moves[event.key]));
@@ -239,7 +366,7 @@ const DiscadaPage = (() => {
         button.hidden = true;
         place(button, area);
         button.addEventListener("click", () => postCommand(id));
-        client.append(button);
+        replayRow.append(button);
         replayButtons.push(button);
     }
 
@@ -529,12 +656,8 @@ const DiscadaPage = (() => {
 
     canvas.addEventListener("pointerup", (event) => {
         if (event.button !== 0 || !modalLayer.hidden || swallowRelease) return;
-        const box = canvas.getBoundingClientRect();
-        if (box.width === 0 || box.height === 0) return;
-        const x = Math.floor((event.clientX - box.left) * canvas.clientWidth / box.width);
-        const y = Math.floor((event.clientY - box.top) * canvas.clientHeight / box.height);
-        if (x < 0 || y < 0 || x >= client.clientWidth || y >= client.clientHeight) return;
-        post(() => call("web_click", x, y));
+        const point = windowPointAt(event.clientX, event.clientY);
+        if (point) post(() => call("web_click", point[0], point[1]));
     });
 
     // A right-button press (or a long touch) changes nothing, as on the desktop: no browser menu.
@@ -807,6 +930,25 @@ const DiscadaPage = (() => {
         }
     }
 
+    // ---- Served from a web server: an app that opens offline -------------------------------------
+
+    // A page opened from a file has no worker and asks for no manifest: it is one file. Served
+    // over http(s), the site folder beside it holds both; a page that cannot have them still
+    // plays.
+    function becomeInstallable() {
+        if (location.protocol !== "http:" && location.protocol !== "https:") return;
+        const manifest = document.createElement("link");
+        manifest.rel = "manifest";
+        manifest.href = "manifest.webmanifest";
+        document.head.append(manifest);
+        if (!("serviceWorker" in navigator)) return;
+        window.addEventListener("load", () => {
+            navigator.serviceWorker.register("sw.js").catch((error) => console.warn(error));
+        });
+    }
+
+    becomeInstallable();
+
     // ---- Closing --------------------------------------------------------------------------------
 
     // The game is over as a closed window's: nothing of it stays on the page.
@@ -849,7 +991,7 @@ const DiscadaPage = (() => {
     }
 
     return {
-        busy, heapBytes, addFont, setLayout, setTitle, addMenuEntry, addReplayButton, addAccelerator, setMenuState,
+        busy, heapBytes, pointOf, addFont, setBoardArea, setLayout, setTitle, addMenuEntry, addReplayButton, addAccelerator, setMenuState,
         requestRepaint, present, drawText, listReset, listInsertTop, listDeleteTop, listSelect,
         showReplayButtons, showMessage, chooseSave, chooseOpen, deliverSave, hasFile, openDocument,
         close, start,
