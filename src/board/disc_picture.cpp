@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numbers>
 
 namespace discada {
 
@@ -41,10 +42,23 @@ double greyAt(const DiscLook& look, double x, double y) {
     return std::nearbyint(look.brightFace + (look.darkFace - look.brightFace) * t);
 }
 
+// Whether the square [x, x + size) x [y, y + size) lies wholly on one side of each of the
+// disc's circles, so that its centre stands for all of it.
+bool crossesNoEdge(double x, double y, double size) {
+    const double centreX = x + size / 2;
+    const double centreY = y + size / 2;
+    const double reach = size / std::numbers::sqrt2;
+    const double disc = std::hypot(centreX - kCentre, centreY - kCentre);
+    const double face = std::hypot(centreX - kCentre, centreY - kFaceCentreY);
+    return std::abs(disc - kRadius) > reach && std::abs(disc - (kRadius - kOutlineWidth)) > reach &&
+           std::abs(face - kFaceRadius) > reach;
+}
+
 }  // namespace
 
 DiscPixel discPixel(DiscColor colour, double x, double y, double size, std::int32_t samples) {
     const DiscLook& look = colour == kBlack ? kBlackLook : kWhiteLook;
+    if (crossesNoEdge(x, y, size)) samples = 1;
     const double step = size / samples;
     double sum = 0;
     std::int32_t covered = 0;

@@ -14,8 +14,8 @@ namespace discada {
 namespace {
 
 constexpr double kHighDensityRatio = 2.0;
-// Samples a side of each drawn pixel: 17 levels of coverage on the discs' rims.
-constexpr std::int32_t kDrawnSamples = 4;
+// Samples a side of each drawn pixel that an edge crosses: 65 levels of coverage on the rims.
+constexpr std::int32_t kDrawnSamples = 8;
 // The sheets are embedded in the module's own file system under these names.
 constexpr const char* kSheetPath = "/PIECE_IMG.bmp";
 constexpr const char* kHighDensitySheetPath = "/PIECE_IMG_2x.bmp";

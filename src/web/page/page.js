@@ -132,11 +132,6 @@ const DiscadaPage = (() => {
         return window.devicePixelRatio || 1;
     }
 
-    // `value` CSS pixels moved down to a whole device pixel, so the canvas is never resampled.
-    function onDevicePixel(value) {
-        return Math.floor(value * devicePixelRatio() + 1e-6) / devicePixelRatio();
-    }
-
     function chooseLayout(width, height) {
         if (width >= outerSize[0] && height >= outerSize[1]) return Layout.Window;
         return width > height ? Layout.Sideways : Layout.Upright;
@@ -148,14 +143,14 @@ const DiscadaPage = (() => {
             const board = Math.min(width, height - kPhoneMenuHeight - kPhoneSideHeight);
             const below = kPhoneMenuHeight + board;
             return {
-                board: [onDevicePixel((width - board) / 2), kPhoneMenuHeight, board],
+                board: [Math.floor((width - board) / 2), kPhoneMenuHeight, board],
                 menu: [0, 0, width],
                 side: [0, below, width, height - below],
             };
         }
         const board = Math.min(height, width - kPhoneSideWidth);
         return {
-            board: [0, onDevicePixel((height - board) / 2), board],
+            board: [0, Math.floor((height - board) / 2), board],
             menu: [board, 0, width - board],
             side: [board, kPhoneMenuHeight, width - board, height - kPhoneMenuHeight],
         };
@@ -178,8 +173,8 @@ const DiscadaPage = (() => {
             view = { layout, origin: [0, 0], size: [outerSize[0], outerSize[1]] };
             stage.style.width = outerSize[0] + "px";
             stage.style.height = outerSize[1] + "px";
-            stage.style.left = onDevicePixel(Math.max(0, (width - outerSize[0]) / 2)) + "px";
-            stage.style.top = onDevicePixel(Math.max(0, Math.min(kStagePadding, (height - outerSize[1]) / 2))) + "px";
+            stage.style.left = Math.floor(Math.max(0, (width - outerSize[0]) / 2)) + "px";
+            stage.style.top = Math.floor(Math.max(0, Math.min(kStagePadding, (height - outerSize[1]) / 2))) + "px";
         } else {
             const shown = [boardArea[0] + kPhoneBoardTrim, boardArea[1] + kPhoneBoardTrim,
                 boardArea[2] - kPhoneBoardTrim, boardArea[3] - kPhoneBoardTrim];
@@ -192,6 +187,8 @@ const DiscadaPage = (() => {
             setPixels(style, "--menu-width", areas.menu[2]);
             ["--side-left", "--side-top", "--side-width", "--side-height"].forEach((name, i) => setPixels(style, name, areas.side[i]));
         }
+        // Once the window shows: start lays it out before it does.
+        requestAnimationFrame(putCanvasOnDevicePixels);
         if (started && !closed) {
             if (wanted !== ratio) {
                 ratio = wanted;
@@ -200,6 +197,21 @@ const DiscadaPage = (() => {
                 game._web_paint();
             }
         }
+    }
+
+    // Moves the canvas by less than a device pixel onto whole device pixels, where each of its
+    // pixels shows as one of the screen's: anywhere else the browser would resample the picture,
+    // blurring it and letting seams cross the board.
+    function putCanvasOnDevicePixels() {
+        const box = canvas.getBoundingClientRect();
+        const shift = (v) => (Math.round(v * devicePixelRatio()) - v * devicePixelRatio()) / devicePixelRatio();
+        const moved = view.layout === Layout.Window
+            ? [[stage.style, "left"], [stage.style, "top"]]
+            : [[document.body.style, "--board-left"], [document.body.style, "--board-top"]];
+        [box.left, box.top].forEach((edge, i) => {
+            const [target, name] = moved[i];
+            target.setProperty(name, parseFloat(target.getPropertyValue(name)) + shift(edge) + "px");
+        });
     }
 
     function watchRatio() {
