@@ -2,13 +2,17 @@
 """The browser program in headless Chromium, opened from a file:// address as a person would open
 it: the start picture against the Qt program's back buffer, the menu, a click answered by the
 computer with a second click queued meanwhile, saving and loading records, a hostile file, the keys,
-a high-density screen and a phone's width.
+screens of several densities and a phone held upright and sideways. Then the site folder served
+from a local web server: installable, replaced by a new version, and playing offline.
 
-    page_test.py INDEX_HTML README_TXT QT_START_BOARD_PNG DISC_SHEET_2X_BMP [unittest arguments]
+    page_test.py INDEX_HTML README_TXT QT_START_BOARD_PNG DISC_SHEET_2X_BMP SITE_FOLDER
+                 [unittest arguments]
 """
 import base64
 import os
 import shutil
+import socket
+import subprocess
 import sys
 import tempfile
 import time
@@ -23,14 +27,14 @@ from selenium.webdriver.common.actions.pointer_input import PointerInput
 from selenium.webdriver.common.by import By
 from selenium.webdriver.common.keys import Keys
 
-PAGE, README, QT_BOARD, FINE_SHEET = (os.path.abspath(p) for p in sys.argv[1:5])
-del sys.argv[1:5]
+PAGE, README, QT_BOARD, FINE_SHEET, SITE = (os.path.abspath(p) for p in sys.argv[1:6])
+del sys.argv[1:6]
 
 LOAD_FAILED = "棋譜の読み込みに失敗しました。"
 THREE_MOVES = b" 1:4,3(1)\r\n 2:3,5(2)\r\n 3:4,6(1)\r\n"
 
 
-def start_browser(folder, width=800, ratio=1, phone=False):
+def start_browser(folder, width=800, height=700, ratio=1, phone=False):
     options = webdriver.ChromeOptions()
     for argument in ("--headless=new", "--disable-gpu", "--no-first-run",
                      "--disable-background-networking", "--disable-component-update",
@@ -40,10 +44,10 @@ def start_browser(folder, width=800, ratio=1, phone=False):
         options.add_argument("--no-sandbox")
     if phone:
         options.add_experimental_option("mobileEmulation", {
-            "deviceMetrics": {"width": width, "height": 844, "pixelRatio": ratio, "touch": True}})
+            "deviceMetrics": {"width": width, "height": height, "pixelRatio": ratio, "touch": True}})
     else:
         options.add_argument(f"--force-device-scale-factor={ratio}")
-        options.add_argument(f"--window-size={width},700")
+        options.add_argument(f"--window-size={width},{height}")
     options.add_experimental_option("prefs", {
         "download.default_directory": os.path.join(folder, "downloads"),
         "download.prompt_for_download": False})
@@ -52,12 +56,12 @@ def start_browser(folder, width=800, ratio=1, phone=False):
 
 class PageTest(unittest.TestCase):
     """One browser per class; every test opens a fresh copy of the page in a fresh folder."""
-    width, ratio, phone = 800, 1, False
+    width, height, ratio, phone = 800, 700, 1, False
 
     @classmethod
     def setUpClass(cls):
         cls.profile = tempfile.mkdtemp(prefix="discada-web-")
-        cls.driver = start_browser(cls.profile, cls.width, cls.ratio, cls.phone)
+        cls.driver = start_browser(cls.profile, cls.width, cls.height, cls.ratio, cls.phone)
 
     @classmethod
     def tearDownClass(cls):
@@ -71,6 +75,7 @@ class PageTest(unittest.TestCase):
         os.makedirs(self.downloads)
         shutil.copy(PAGE, os.path.join(self.folder, "index.html"))
         shutil.copy(README, os.path.join(self.folder, "readme.txt"))
+        self.address = "file://" + os.path.join(self.folder, "index.html")
         self.open_page()
 
     def tearDown(self):
@@ -83,7 +88,7 @@ class PageTest(unittest.TestCase):
     # ---- helpers ------------------------------------------------------------------------------
 
     def open_page(self):
-        self.driver.get("file://" + os.path.join(self.folder, "index.html"))
+        self.driver.get(self.address)
         # Headless Chromium cancels a file chooser at once: keep it open for choose_file.
         self.driver.execute_cdp_cmd("Page.setInterceptFileChooserDialog", {"enabled": True})
         self.wait_for("document.body.dataset.ready === 'true'")
@@ -150,6 +155,89 @@ class PageTest(unittest.TestCase):
                 cells.push(data.data[i] === 238 && v === 130 ? 0 : v < 128 ? 1 : 2);
             }
             return cells;""")
+
+    def set_screen(self, width, height, ratio, mobile=False):
+        """Gives the page a viewport of width x height CSS pixels at `ratio` device pixels each."""
+        self.driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", {
+            "width": width, "height": height, "deviceScaleFactor": ratio, "mobile": mobile})
+        # The page has drawn again for the screen: a canvas pixel to each device pixel.
+        self.wait_for(f"innerWidth === {width} && innerHeight === {height} "
+                      f"&& devicePixelRatio === {ratio} && (c => Math.abs(c.width - "
+                      "c.getBoundingClientRect().width * devicePixelRatio) < 1)"
+                      "(document.querySelector('.board'))")
+        self.idle()
+
+    def scrolls(self):
+        return self.js("const e = document.documentElement;"
+                       "return e.scrollWidth > e.clientWidth || e.scrollHeight > e.clientHeight")
+
+    def board_box(self):
+        return self.js("const b = document.querySelector('.board').getBoundingClientRect();"
+                       "return [b.left, b.top, b.right, b.bottom]")
+
+    def picture_faults(self):
+        """Reads the screen's device pixels: `seams`, the pixels down the middle of column 1 and
+        along row 1 that are neither the board's violet nor a line's black; for the white disc on
+        (4, 4), `rim`, its pixels the disc covers only in part, and `worst`, the largest
+        difference between its coverage of a pixel and that of a circle of its size drawn at
+        that ratio at its centre; the disc's `radius` in device pixels."""
+        shot = self.driver.execute_cdp_cmd("Page.captureScreenshot", {"format": "png"})["data"]
+        return self.driver.execute_async_script("""
+            const [url, done] = arguments;
+            const image = new Image();
+            image.onload = () => {
+                const canvas = document.createElement('canvas');
+                canvas.width = image.width;
+                canvas.height = image.height;
+                const context = canvas.getContext('2d');
+                context.drawImage(image, 0, 0);
+                const data = context.getImageData(0, 0, image.width, image.height).data;
+                const rgb = (x, y) => data.slice(4 * (y * image.width + x), 4 * (y * image.width + x) + 3);
+                const device = (x, y) => DiscadaPage.pointOf(x, y).client.map(v => v * devicePixelRatio);
+                const ratio = (device(183, 0)[0] - device(143, 0)[0]) / 40;
+                let seams = 0;
+                const check = (x, y) => {
+                    const [r, g, b] = rgb(x, y);
+                    if (!(r === 238 && g === 130 && b === 238) && r + g + b !== 0) ++seams;
+                };
+                const [column, top] = device(37, 17);
+                for (let y = Math.ceil(top); y < Math.floor(device(37, 350)[1]); ++y) check(Math.floor(column), y);
+                const [left, row] = device(17, 37);
+                for (let x = Math.ceil(left); x < Math.floor(device(350, 37)[0]); ++x) check(x, Math.floor(row));
+                // Coverage from how far a pixel went from violet towards grey; darker pixels are
+                // the lines around the cell.
+                const pixels = [];
+                let area = 0, sumX = 0, sumY = 0;
+                const [x1, y1] = device(142, 142).map(Math.floor);
+                const [x2, y2] = device(183, 183).map(Math.ceil);
+                for (let y = y1; y < y2; ++y) for (let x = x1; x < x2; ++x) {
+                    const [r, g] = rgb(x, y);
+                    if (r < 100) continue;
+                    const a = Math.min(1, Math.max(0, 1 - (r - g) / 108));
+                    pixels.push([x, y, a]);
+                    area += a;
+                    sumX += a * (x + 0.5);
+                    sumY += a * (y + 0.5);
+                }
+                const [cx, cy, radius, n] = [sumX / area, sumY / area, 20 * ratio, 8];
+                let worst = 0, rim = 0;
+                for (const [x, y, a] of pixels) {
+                    let inside = 0;
+                    for (let i = 0; i < n; ++i) for (let j = 0; j < n; ++j)
+                        if (Math.hypot(x + (i + 0.5) / n - cx, y + (j + 0.5) / n - cy) <= radius) ++inside;
+                    worst = Math.max(worst, Math.abs(a - inside / (n * n)));
+                    if (a > 0.1 && a < 0.9) ++rim;
+                }
+                done({seams, rim, worst, radius});
+            };
+            image.src = url;""", "data:image/png;base64," + shot)
+
+    def assert_sharp(self):
+        faults = self.picture_faults()
+        self.assertEqual(faults["seams"], 0, faults)
+        # A rim of partly covered pixels all round, each as covered as the circle's: no steps.
+        self.assertGreater(faults["rim"], 2 * faults["radius"], faults)
+        self.assertLess(faults["worst"], 0.2, faults)
 
     def choose_file(self, path):
         self.driver.find_element(By.CSS_SELECTOR, ".file-input").send_keys(path)
@@ -411,21 +499,130 @@ class HighDensityPageTest(PageTest):
         self.assertEqual(strangers, [])
         self.assertGreater(len(shown), 8)
 
+    def test_at_any_other_ratio_discs_lines_and_frame_are_drawn_at_the_device_pixels(self):
+        try:
+            for ratio in (1.25, 3):
+                with self.subTest(ratio=ratio):
+                    # A second override of the same size would tell no media query.
+                    self.driver.execute_cdp_cmd("Emulation.clearDeviceMetricsOverride", {})
+                    self.set_screen(800, 700, ratio)
+                    self.assert_sharp()
+        finally:
+            self.driver.execute_cdp_cmd("Emulation.clearDeviceMetricsOverride", {})
+
 
 class PhonePageTest(PageTest):
-    width, ratio, phone = 390, 3, True
+    width, height, ratio, phone = 390, 844, 3, True
 
-    def test_the_window_fits_the_width_and_a_tap_places_on_its_cell(self):
-        box = self.js("const b = document.getElementById('window').getBoundingClientRect();"
-                      "return [b.left, b.right, document.documentElement.clientWidth]")
-        self.assertGreaterEqual(box[0], 0)
-        self.assertLessEqual(box[1], box[2])
-        x, y = self.cell_point(4, 3)
+    def tap_cell(self, column, row):
+        x, y = self.cell_point(column, row)
         finger = PointerInput(interaction.POINTER_TOUCH, "finger")
         actions = ActionBuilder(self.driver, mouse=finger)
         actions.pointer_action.move_to_location(int(x), int(y)).pointer_down().pointer_up()
         actions.perform()
-        self.wait_for("document.querySelectorAll('.movelist > div').length >= 1")
+
+    def test_upright_and_sideways_the_board_fills_the_screen_and_a_tap_places_on_its_cell(self):
+        for width, height, layout in ((390, 844, "upright"), (844, 390, "sideways")):
+            with self.subTest(layout):
+                self.open_page()
+                self.set_screen(width, height, 3, mobile=True)
+                self.assertEqual(self.js("return document.body.dataset.layout"), layout)
+                self.assertFalse(self.scrolls())
+                left, top, right, bottom = self.board_box()
+                self.assertTrue(0 <= left and right <= width and 0 <= top and bottom <= height)
+                self.assertGreaterEqual(right - left if layout == "upright" else bottom - top,
+                                        min(width, height) - 1)
+                cell = 40 * (self.cell_point(5, 4)[0] - self.cell_point(4, 4)[0]) / 42
+                self.assertGreaterEqual(cell, 44)
+                if layout == "upright":
+                    self.assert_sharp()
+                self.tap_cell(4, 3)
+                self.wait_for("document.querySelectorAll('.movelist > div').length >= 1")
+                self.assertEqual(self.rows()[-1], " 1手目 黒(4, 3)")
+                self.idle()
+        # The replay buttons of a loaded record: as wide as a finger and on the screen.
+        self.load(THREE_MOVES)
+        buttons = self.js("return [...document.querySelectorAll('.replay')].map(b => {"
+                          "const r = b.getBoundingClientRect(); return [r.top, r.bottom]; })")
+        for top, bottom in buttons:
+            self.assertGreaterEqual(bottom - top, 44)
+            self.assertLessEqual(bottom, 390)
+        self.assertTrue(self.js("return document.querySelector('.panel').textContent"
+                                ".startsWith('後手の番(白)')"))
+        for width, height, ratio, mobile, layout in ((360, 640, 2, True, "upright"),
+                                                     (1024, 768, 1, False, "window"),
+                                                     (1920, 1080, 1, False, "window")):
+            with self.subTest(f"{width} x {height}"):
+                self.set_screen(width, height, ratio, mobile)
+                self.assertEqual(self.js("return document.body.dataset.layout"), layout)
+                self.assertFalse(self.scrolls())
+
+
+class ServedPageTest(PageTest):
+    """The site folder served over http by a local web server, as a host would serve it."""
+
+    def setUp(self):
+        self.folder = tempfile.mkdtemp(prefix="discada-site-")
+        self.site = os.path.join(self.folder, "site")
+        shutil.copytree(SITE, self.site)
+        with socket.socket() as probe:
+            probe.bind(("127.0.0.1", 0))
+            port = probe.getsockname()[1]
+        self.server = subprocess.Popen(
+            ["/usr/bin/python3", "-m", "http.server", str(port), "--bind", "127.0.0.1"],
+            cwd=self.site, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        end = time.time() + 10
+        while not self.serving(port):
+            self.assertLess(time.time(), end, "the web server did not start")
+            time.sleep(0.05)
+        self.address = f"http://127.0.0.1:{port}/index.html"
+        self.open_page()
+
+    def tearDown(self):
+        self.server.kill()
+        self.server.wait()
+        self.driver.execute_cdp_cmd("Network.emulateNetworkConditions", {
+            "offline": False, "latency": 0, "downloadThroughput": -1, "uploadThroughput": -1})
+        super().tearDown()
+
+    @staticmethod
+    def serving(port):
+        with socket.socket() as probe:
+            return probe.connect_ex(("127.0.0.1", port)) == 0
+
+    def caches(self):
+        return self.driver.execute_async_script("caches.keys().then(arguments[0])")
+
+    def test_installable_replaced_by_a_new_version_and_playing_offline_after_one_visit(self):
+        self.wait_for("navigator.serviceWorker.controller !== null")
+        self.assertEqual(self.driver.execute_cdp_cmd("Page.getInstallabilityErrors", {}),
+                         {"installabilityErrors": []})
+        [first] = self.caches()
+        # A new version on the server: the next visit installs it and drops the old cache, the
+        # visit after that shows it.
+        for name, old, new in (("index.html", "<title>", "<!-- version 2 --><title>"),
+                               ("sw.js", first[len("discada-"):], "2-" + first[len("discada-"):])):
+            path = os.path.join(self.site, name)
+            with open(path, encoding="utf-8") as file:
+                text = file.read()
+            with open(path, "w", encoding="utf-8") as file:
+                file.write(text.replace(old, new, 1))
+        self.open_page()
+        end = time.time() + 10
+        while self.caches() != ["discada-2-" + first[len("discada-"):]]:
+            self.assertLess(time.time(), end, self.caches())
+            time.sleep(0.05)
+        self.open_page()
+        self.assertIn("version 2", self.js("return document.head.innerHTML"))
+        # No server, no network: the page still opens and plays.
+        self.server.kill()
+        self.server.wait()
+        self.driver.execute_cdp_cmd("Network.enable", {})
+        self.driver.execute_cdp_cmd("Network.emulateNetworkConditions", {
+            "offline": True, "latency": 0, "downloadThroughput": -1, "uploadThroughput": -1})
+        self.open_page()
+        self.click_cell(4, 3)
+        self.wait_for("document.querySelectorAll('.movelist > div').length >= 2")
         self.assertEqual(self.rows()[-1], " 1手目 黒(4, 3)")
 
 
