@@ -176,6 +176,7 @@ const DiscadaPage = (() => {
             stage.style.left = Math.floor(Math.max(0, (width - outerSize[0]) / 2)) + "px";
             stage.style.top = Math.floor(Math.max(0, Math.min(kStagePadding, (height - outerSize[1]) / 2))) + "px";
         } else {
+            stage.style.width = stage.style.height = "";
             const shown = [boardArea[0] + kPhoneBoardTrim, boardArea[1] + kPhoneBoardTrim,
                 boardArea[2] - kPhoneBoardTrim, boardArea[3] - kPhoneBoardTrim];
             const areas = phoneAreas(layout, width, height);
