@@ -28,7 +28,7 @@ EM_ASYNC_JS(int, pageChooseSave,
                 const answer =
                     await DiscadaPage.chooseSave(UTF8ToString(title), UTF8ToString(suggested),
                                                  UTF8ToString(filters), UTF8ToString(extension));
-                if (answer.name != = undefined) {
+                if (answer.name) {
                     HEAPU32[name >> 2] = allocateUTF8(answer.name);
                     HEAP32[target >> 2] = answer.target;
                 }
@@ -36,7 +36,7 @@ EM_ASYNC_JS(int, pageChooseSave,
             });
 EM_ASYNC_JS(int, pageChooseOpen, (const char* folder, int limit, char** name), {
     const answer = await DiscadaPage.chooseOpen(limit);
-    if (answer.name != = undefined) {
+    if (answer.name) {
         FS.writeFile(UTF8ToString(folder) + "/" + answer.name, answer.bytes);
         HEAPU32[name >> 2] = allocateUTF8(answer.name);
     }
