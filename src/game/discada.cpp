@@ -87,7 +87,7 @@ void Discada::newGame(GameMode mode) {
     match_.reset();
     window_.listReset();
     listEntries_ = 0;
-    selectListEntry(-1);
+    window_.listSelect(kNoListEntry);
     busy_ = false;
     computer_.setMode(mode);
     turnLabels_ = textsOf(mode).turnLabels;
@@ -190,12 +190,12 @@ std::int32_t Discada::indexOfPlacement(std::int32_t placement) const {
 }
 
 void Discada::selectListEntry(std::int32_t placement) {
-    window_.listSelect(placement == -1 ? -1 : indexOfPlacement(placement));
+    window_.listSelect(indexOfPlacement(placement));
 }
 
 void Discada::selectStart() {
     window_.listSelect(indexOfPlacement(1));
-    window_.listSelect(-1);
+    window_.listSelect(kNoListEntry);
 }
 
 void Discada::selectCurrent() {

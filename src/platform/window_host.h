@@ -6,6 +6,9 @@ namespace discada {
 
 enum class MessageIcon { None, Information, Warning };
 
+// The move list's index that stands for no entry: selecting it clears the selection.
+constexpr int kNoListEntry = -1;
+
 // The state of a menu item as the game sets it: a check mark and greying.
 struct MenuItemState {
     bool checked = false;
@@ -27,7 +30,7 @@ public:
     virtual void listReset() = 0;
     virtual void listInsertTop(std::string_view text) = 0;
     virtual void listDeleteTop() = 0;
-    // Selects the entry at `index` (0 is the top entry); -1 clears the selection.
+    // Selects the entry at `index` (0 is the top entry); kNoListEntry clears the selection.
     virtual void listSelect(int index) = 0;
 
     virtual void showReplayButtons(bool shown) = 0;

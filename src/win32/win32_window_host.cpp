@@ -45,7 +45,8 @@ void Win32WindowHost::listDeleteTop() {
 }
 
 void Win32WindowHost::listSelect(int index) {
-    // -1 clears the selection; any other index is also scrolled into view.
+    // kNoListEntry, -1 to the list box too, clears the selection; any other index is also
+    // scrolled into view.
     toMoveList(LB_SETCURSEL, static_cast<WPARAM>(index), 0);
 }
 
