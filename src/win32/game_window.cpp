@@ -2,9 +2,7 @@
 
 #include <cassert>
 
-#include "game/commands.h"
-#include "game/discada.h"
-#include "game/shell_commands.h"
+#include "game/game_session.h"
 #include "game/window_layout.h"
 #include "win32/gdi_surface.h"
 #include "win32/shell_document_opener.h"
@@ -39,15 +37,18 @@ struct GameWindow::Session {
         : host(window),
           files(window),
           opener(window),
-          // The close request, handled before this returns: the window is then gone.
-          shell(host, opener, programFolder, [window] { ::SendMessageW(window, WM_CLOSE, 0, 0); }),
-          game(host, files, clock) {}
+          game({.window = host,
+                .files = files,
+                .clock = clock,
+                .opener = opener,
+                .installedHelpFolder = programFolder,
+                // The close request, handled before this returns: the window is then gone.
+                .close = [window] { ::SendMessageW(window, WM_CLOSE, 0, 0); }}) {}
 
     Win32WindowHost host;
     Win32FileChooser files;
     ShellDocumentOpener opener;
-    ShellCommands shell;
-    Discada game;
+    GameSession game;
 };
 
 GameWindow* GameWindow::instance_ = nullptr;
@@ -88,14 +89,12 @@ LRESULT GameWindow::handle(HWND window, UINT message, WPARAM wParam, LPARAM lPar
             return 0;
         case WM_COMMAND:
             // The high half of the id (a control's notification, the accelerator mark) is
-            // ignored by the dispatcher.
-            dispatchCommand(session_->game, session_->host, session_->shell,
-                            static_cast<std::uint32_t>(wParam));
+            // ignored by the game.
+            session_->game.command(static_cast<std::uint32_t>(wParam));
             return 0;
         case WM_LBUTTONUP:
             // A click counts where the button is released, in unsigned client coordinates.
-            session_->game.onBoardClick(scale_.logical(LOWORD(lParam)),
-                                        scale_.logical(HIWORD(lParam)));
+            session_->game.click(scale_.logical(LOWORD(lParam)), scale_.logical(HIWORD(lParam)));
             return 0;
         case WM_DPICHANGED:
             onDpiChanged(window, HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
@@ -114,7 +113,7 @@ void GameWindow::onCreate(HWND window) {
     ::SetWindowPos(window, nullptr, 0, 0, scale_.pixels(kWindowOuterWidth),
                    scale_.pixels(kWindowOuterHeight), SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     makeSurfaces(window);
-    session_->game.newGame(GameMode::ComputerWhite);
+    session_->game.start();
     ::InvalidateRect(window, nullptr, FALSE);
 }
 
