@@ -27,8 +27,9 @@ public:
         std::string text;
     };
 
-    void fillRect(const Rect& area, Colour colour) override;
-    void copyTransparent(const Surface& sprites, const Rect& source, int x, int y,
+    PixelScale scale() const override { return PixelScale::ofRatio(ratio_); }
+    void fillPixels(const Rect& pixels, Colour colour) override;
+    void copyTransparent(const Surface& sprites, const Rect& source, const Rect& to,
                          Colour transparent) override;
     // Clears the area to white and leaves the text for the page to draw there.
     void drawText(const Rect& area, std::string_view text) override;
@@ -41,10 +42,6 @@ public:
     std::vector<Text> takeTexts() { return std::move(texts_); }
 
 private:
-    struct DeviceRect {
-        int x1, y1, x2, y2;
-    };
-    DeviceRect toDevice(const Rect& area) const;
     bool contains(int x, int y) const {
         return x >= 0 && y >= 0 && x < deviceWidth_ && y < deviceHeight_;
     }

@@ -118,15 +118,21 @@ void GameWindow::onCreate(HWND window) {
 }
 
 void GameWindow::makeSurfaces(HWND window) {
-    const auto instance = reinterpret_cast<HINSTANCE>(::GetWindowLongPtrW(window, GWLP_HINSTANCE));
-    const bool fine = scale_.wantsFineSheet();
-    const HBITMAP sheet = ::LoadBitmapW(instance, fine ? L"PIECE_IMG_2X" : L"PIECE_IMG");
-    const DisplayScale sheetScale(fine ? 2 * DisplayScale::kLogicalDpi : DisplayScale::kLogicalDpi);
     const HDC screen = ::GetDC(window);
-    const GdiSurface loaded(screen, sheet, sheetScale);
-    sprites_ = std::make_unique<GdiSurface>(screen, loaded, scale_);
+    sprites_ = discSheet(window, screen);
     backBuffer_ = std::make_unique<GdiSurface>(screen, kBackBufferWidth, kBackBufferHeight, scale_);
     ::ReleaseDC(window, screen);
+}
+
+// The sheets compiled into the program serve one and two device pixels per logical one; at any
+// other scale the sheet is drawn at that scale, so that no disc is stretched.
+std::unique_ptr<GdiSurface> GameWindow::discSheet(HWND window, HDC screen) const {
+    const bool fine = scale_ == PixelScale(2, 1);
+    if (!fine && scale_ != PixelScale(1, 1))
+        return std::make_unique<GdiSurface>(screen, drawDiscSheet(scale_), scale_);
+    const auto instance = reinterpret_cast<HINSTANCE>(::GetWindowLongPtrW(window, GWLP_HINSTANCE));
+    const HBITMAP sheet = ::LoadBitmapW(instance, fine ? L"PIECE_IMG_2X" : L"PIECE_IMG");
+    return std::make_unique<GdiSurface>(screen, sheet, scale_);
 }
 
 void GameWindow::onPaint(HWND window) {
