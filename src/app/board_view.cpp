@@ -4,7 +4,7 @@
 #include <QPainter>
 
 #include "app/disc_sheet.h"
-#include "game/discada.h"
+#include "game/game_session.h"
 #include "game/window_layout.h"
 
 namespace discada {
@@ -27,15 +27,15 @@ void BoardView::matchScreenDensity() {
 
 void BoardView::paintEvent(QPaintEvent* /*event*/) {
     matchScreenDensity();
-    if (game_ != nullptr) game_->paint(backBuffer_, sprites_);
+    if (session_ != nullptr) session_->paint(backBuffer_, sprites_);
     QPainter painter(this);
     painter.drawImage(0, 0, backBuffer_.image());
 }
 
 void BoardView::mouseReleaseEvent(QMouseEvent* event) {
-    if (event->button() != Qt::LeftButton || game_ == nullptr) return;
+    if (event->button() != Qt::LeftButton || session_ == nullptr) return;
     const QPoint at = event->position().toPoint();
-    game_->onBoardClick(at.x(), at.y());
+    session_->click(at.x(), at.y());
 }
 
 }  // namespace discada

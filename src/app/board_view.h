@@ -6,7 +6,7 @@
 
 namespace discada {
 
-class Discada;
+class GameSession;
 
 // The area below the menu bar. Every paint renders the game into the back buffer and copies the
 // buffer to the screen in one piece; a left-button release is a click on the board. The move
@@ -18,7 +18,7 @@ public:
     explicit BoardView(QWidget* parent = nullptr);
 
     // The game to draw and to send clicks to; until it is set the view shows the white buffer.
-    void setGame(Discada* game) { game_ = game; }
+    void setSession(GameSession* session) { session_ = session; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -31,7 +31,7 @@ private:
 
     QtSurface backBuffer_;
     QtSurface sprites_;
-    Discada* game_ = nullptr;
+    GameSession* session_ = nullptr;
 };
 
 }  // namespace discada

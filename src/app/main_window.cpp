@@ -21,10 +21,9 @@
 #include "app/qt_window_host.h"
 #include "game/accelerators.h"
 #include "game/app_info.h"
-#include "game/discada.h"
+#include "game/game_session.h"
 #include "game/help_command.h"
 #include "game/menu_bar.h"
-#include "game/shell_commands.h"
 #include "game/window_layout.h"
 #include "platform/system_clock.h"
 
@@ -102,19 +101,28 @@ MainWindow::MainWindow(const DesktopServices& services) : QMainWindow(nullptr, k
 
     host_ = std::make_unique<QtWindowHost>(*services_.messages, *view_, *moveList_, replayButtons_,
                                            menuItems_);
-    // Closing the main window ends the program.
-    shell_ = std::make_unique<ShellCommands>(*host_, *services_.opener,
-                                             services.installedHelpFolder, [this] { close(); });
-    game_ = std::make_unique<Discada>(*host_, *services_.files, *services_.clock);
-    view_->setGame(game_.get());
-    game_->newGame(GameMode::ComputerWhite);
+    session_ = std::make_unique<GameSession>(FrontEnd{
+        .window = *host_,
+        .files = *services_.files,
+        .clock = *services_.clock,
+        .opener = *services_.opener,
+        .installedHelpFolder = services.installedHelpFolder,
+        // Closing the main window ends the program.
+        .close = [this] { close(); },
+    });
+    view_->setSession(session_.get());
+    session_->start();
 
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     placeOnPrimaryScreen();
 }
 
 MainWindow::~MainWindow() {
-    view_->setGame(nullptr);
+    view_->setSession(nullptr);
+}
+
+const Discada& MainWindow::game() const {
+    return session_->game();
 }
 
 QAction* MainWindow::menuItem(int commandId) const {
@@ -253,7 +261,7 @@ void MainWindow::triggerCommand(int commandId) {
 }
 
 void MainWindow::runCommand(int commandId) {
-    dispatchCommand(*game_, *host_, *shell_, static_cast<std::uint32_t>(commandId));
+    session_->command(static_cast<std::uint32_t>(commandId));
 }
 
 }  // namespace discada

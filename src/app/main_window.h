@@ -17,12 +17,12 @@ namespace discada {
 class BoardView;
 class Clock;
 class Discada;
+class GameSession;
 class DocumentOpener;
 class FileChooser;
 class MenuCheckStyle;
 class MessageSink;
 class QtWindowHost;
-class ShellCommands;
 
 // The services the window reaches the desktop through. Tests hand in scripted doubles; a null
 // entry stands for the real one (message boxes, file dialogs, the desktop viewer, the clock).
@@ -47,7 +47,7 @@ public:
 
     // The menu item of a command id, or null when the menu has none.
     QAction* menuItem(int commandId) const;
-    const Discada& game() const { return *game_; }
+    const Discada& game() const;
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -86,8 +86,7 @@ private:
 
     // Declared last so the game goes first: it refers to the host and the services.
     std::unique_ptr<QtWindowHost> host_;
-    std::unique_ptr<ShellCommands> shell_;
-    std::unique_ptr<Discada> game_;
+    std::unique_ptr<GameSession> session_;
 };
 
 }  // namespace discada

@@ -2,6 +2,7 @@
 
 #include <QPainter>
 #include <QtMath>
+#include <algorithm>
 #include <cassert>
 
 #include "app/qt_rect.h"
@@ -18,13 +19,6 @@ QColor toQColor(Colour colour) {
     return QColor(redOf(colour), greenOf(colour), blueOf(colour));
 }
 
-// The device pixels that `area` covers on an image of the given ratio.
-QRect toDeviceRect(const Rect& area, qreal ratio) {
-    const QPoint from(qRound(area.x1 * ratio), qRound(area.y1 * ratio));
-    const QPoint to(qRound(area.x2 * ratio), qRound(area.y2 * ratio));
-    return QRect(from, to - QPoint(1, 1));
-}
-
 }  // namespace
 
 QtSurface::QtSurface(QImage image) : image_(image.convertToFormat(QImage::Format_RGB32)) {
@@ -38,28 +32,27 @@ QtSurface::QtSurface(int width, int height, qreal ratio)
     image_.fill(Qt::white);
 }
 
-void QtSurface::fillRect(const Rect& area, Colour colour) {
-    QPainter painter(&image_);
-    painter.fillRect(toQRect(area), toQColor(colour));
+void QtSurface::fillPixels(const Rect& pixels, Colour colour) {
+    const QRect area = toQRect(pixels).intersected(image_.rect());
+    const QRgb fill = toQColor(colour).rgb();
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(image_.scanLine(y));
+        std::fill(line + area.left(), line + area.right() + 1, fill);
+    }
 }
 
-void QtSurface::copyTransparent(const Surface& sprites, const Rect& source, int x, int y,
+void QtSurface::copyTransparent(const Surface& sprites, const Rect& source, const Rect& to,
                                 Colour transparent) {
     const auto* sheet = dynamic_cast<const QtSurface*>(&sprites);
     assert(sheet != nullptr && "the disc sheet lives in an image surface");
-    if (sheet == nullptr) return;
+    if (sheet == nullptr || source.width() <= 0 || source.height() <= 0) return;
     const QImage& from = sheet->image_;
-    const QRect in = toDeviceRect(source, sheet->ratio());
-    const QRect out = toDeviceRect({x, y, x + source.width(), y + source.height()}, ratio());
-    if (in.isEmpty() || out.isEmpty()) return;
     const QRgb skipped = toQColor(transparent).rgb();
-    // Each target pixel takes the sheet pixel under its centre: a plain copy when both have the
-    // same ratio, so no edge is ever blurred.
-    for (int dy = 0; dy < out.height(); ++dy) {
-        const int sy = in.y() + (2 * dy + 1) * in.height() / (2 * out.height());
-        for (int dx = 0; dx < out.width(); ++dx) {
-            const QPoint pick(in.x() + (2 * dx + 1) * in.width() / (2 * out.width()), sy);
-            const QPoint put(out.x() + dx, out.y() + dy);
+    for (int dy = 0; dy < to.height(); ++dy) {
+        const int sy = source.y1 + (2 * dy + 1) * source.height() / (2 * to.height());
+        for (int dx = 0; dx < to.width(); ++dx) {
+            const QPoint pick(source.x1 + (2 * dx + 1) * source.width() / (2 * to.width()), sy);
+            const QPoint put(to.x1 + dx, to.y1 + dy);
             if (!from.valid(pick) || !image_.valid(put)) continue;
             const QRgb pixel = from.pixel(pick);
             if (pixel != skipped) image_.setPixel(put, pixel);

@@ -8,8 +8,8 @@
 namespace discada {
 
 // A Surface over an image that keeps its pixels between paints: the window's back buffer, or the
-// disc sheet the board copies its tiles from. Coordinates are window pixels; the image holds
-// `ratio` device pixels per window pixel, so a high-density screen gets sharp lines and text.
+// disc sheet the board copies its tiles from. The image holds `ratio` device pixels per window
+// pixel, so a high-density screen gets sharp lines and text.
 class QtSurface final : public Surface {
 public:
     // Takes the image's own device pixel ratio.
@@ -21,8 +21,9 @@ public:
     const QImage& image() const { return image_; }
     qreal ratio() const { return image_.devicePixelRatio(); }
 
-    void fillRect(const Rect& area, Colour colour) override;
-    void copyTransparent(const Surface& sprites, const Rect& source, int x, int y,
+    PixelScale scale() const override { return PixelScale::ofRatio(ratio()); }
+    void fillPixels(const Rect& pixels, Colour colour) override;
+    void copyTransparent(const Surface& sprites, const Rect& source, const Rect& to,
                          Colour transparent) override;
     // Clears the area to white first: whatever a longer earlier text left there goes.
     void drawText(const Rect& area, std::string_view text) override;

@@ -35,10 +35,6 @@ void QtWindowHost::listDeleteTop() {
     delete moveList_.takeItem(0);
 }
 
-int QtWindowHost::listCount() const {
-    return moveList_.count();
-}
-
 void QtWindowHost::listSelect(int index) {
     moveList_.setCurrentRow(index);
     if (QListWidgetItem* item = moveList_.item(index)) moveList_.scrollToItem(item);
@@ -49,13 +45,7 @@ void QtWindowHost::showReplayButtons(bool shown) {
         button->setVisible(shown);
 }
 
-MenuItemState QtWindowHost::menuState(int commandId) const {
-    const auto found = menuStates_.find(commandId);
-    return found == menuStates_.end() ? MenuItemState{} : found->second;
-}
-
 void QtWindowHost::setMenuState(int commandId, MenuItemState state) {
-    menuStates_[commandId] = state;
     const auto found = menuItems_.find(commandId);
     if (found == menuItems_.end()) return;
     QAction& action = *found->second;

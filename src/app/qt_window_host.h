@@ -14,9 +14,8 @@ namespace discada {
 
 class MessageSink;
 
-// The main window's widgets as the game controller sees them. The menu items' states are kept
-// here and only shown by the actions: Qt toggles a checkable item by itself when it is chosen,
-// and the controller must read the state it set, not the toggled one.
+// The main window's widgets as the game controller sees them. Qt toggles a checkable menu item by
+// itself when it is chosen; the controller then sets the mark it means.
 class QtWindowHost final : public WindowHost {
 public:
     QtWindowHost(MessageSink& messages, QWidget& view, QListWidget& moveList,
@@ -28,12 +27,10 @@ public:
     void listReset() override;
     void listInsertTop(std::string_view text) override;
     void listDeleteTop() override;
-    int listCount() const override;
     void listSelect(int index) override;
 
     void showReplayButtons(bool shown) override;
 
-    MenuItemState menuState(int commandId) const override;
     void setMenuState(int commandId, MenuItemState state) override;
 
     void requestRepaint() override;
@@ -45,7 +42,6 @@ private:
     QListWidget& moveList_;
     std::array<QPushButton*, 4> replayButtons_;
     std::map<int, QAction*> menuItems_;
-    std::map<int, MenuItemState> menuStates_;
 };
 
 }  // namespace discada

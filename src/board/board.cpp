@@ -77,32 +77,39 @@ bool Board::hitTest(std::int32_t x, std::int32_t y, std::int32_t& column, std::i
     return true;
 }
 
-std::int32_t Board::draw(Surface& target, const Surface& /*sprites*/) const {
-    const std::int32_t width = totalWidth();
-    const std::int32_t height = totalHeight();
-    target.fillRect({left_, top_, left_ + width, top_ + height}, backgroundColor_);
+GridPixels Board::gridPixels(PixelScale scale) const {
+    GridPixels grid;
+    grid.background = scale.pixels(Rect{left_, top_, left_ + totalWidth(), top_ + totalHeight()});
+    grid.frameWidth = scale.width(frameWidth_);
+    grid.lineWidth = scale.width(lineWidth_);
+    const std::int32_t x0 = left_ + marginLeft_ + frameWidth_;
+    const std::int32_t y0 = top_ + marginTop_ + frameWidth_;
+    for (std::int32_t i = 0; i <= columns_; ++i)
+        grid.columnStarts.push_back(scale.pixels(x0 + i * (cellWidth_ + lineWidth_)));
+    for (std::int32_t j = 0; j <= rows_; ++j)
+        grid.rowStarts.push_back(scale.pixels(y0 + j * (cellHeight_ + lineWidth_)));
+    const Rect cells = grid.cellArea();
+    const int w = grid.frameWidth;
+    grid.frame = {cells.x1 - w, cells.y1 - w, cells.x2 + w, cells.y2 + w};
+    return grid;
+}
 
-    Rect frame{left_ + marginLeft_, top_ + marginTop_, left_ + width - marginRight_,
-               top_ + height - marginBottom_};
+std::int32_t Board::draw(Surface& target, const Surface& /*sprites*/) const {
+    const GridPixels grid = gridPixels(target.scale());
+    target.fillPixels(grid.background, backgroundColor_);
     if (frameVisible_) {
-        const std::int32_t w = frameWidth_;
-        target.fillRect({frame.x1, frame.y1, frame.x2, frame.y1 + w}, lineColor_);
-        target.fillRect({frame.x1, frame.y2 - w, frame.x2, frame.y2}, lineColor_);
-        target.fillRect({frame.x1, frame.y1 + w, frame.x1 + w, frame.y2 - w}, lineColor_);
-        target.fillRect({frame.x2 - w, frame.y1 + w, frame.x2, frame.y2 - w}, lineColor_);
-        if (linesVisible_) frame = {frame.x1 + w, frame.y1 + w, frame.x2 - w, frame.y2 - w};
+        const Rect& frame = grid.frame;
+        const int w = grid.frameWidth;
+        target.fillPixels({frame.x1, frame.y1, frame.x2, frame.y1 + w}, lineColor_);
+        target.fillPixels({frame.x1, frame.y2 - w, frame.x2, frame.y2}, lineColor_);
+        target.fillPixels({frame.x1, frame.y1 + w, frame.x1 + w, frame.y2 - w}, lineColor_);
+        target.fillPixels({frame.x2 - w, frame.y1 + w, frame.x2, frame.y2 - w}, lineColor_);
     }
     if (!linesVisible_) return 0;
-    for (std::int32_t i = 1; i < columns_; ++i) {
-        target.fillRect({frame.x1 + i * cellWidth_ + (i - 1) * lineWidth_, frame.y1,
-                         frame.x1 + i * (cellWidth_ + lineWidth_), frame.y2},
-                        lineColor_);
-    }
-    for (std::int32_t i = 1; i < rows_; ++i) {
-        target.fillRect({frame.x1, frame.y1 + i * cellHeight_ + (i - 1) * lineWidth_, frame.x2,
-                         frame.y1 + i * (cellHeight_ + lineWidth_)},
-                        lineColor_);
-    }
+    for (std::int32_t i = 1; i < columns_; ++i)
+        target.fillPixels(grid.lineAfterColumn(i), lineColor_);
+    for (std::int32_t i = 1; i < rows_; ++i)
+        target.fillPixels(grid.lineAfterRow(i), lineColor_);
     return 0;
 }
 

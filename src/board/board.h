@@ -4,7 +4,9 @@
 #include <vector>
 
 #include "board/cell.h"
+#include "board/grid_pixels.h"
 #include "platform/colour.h"
+#include "platform/pixel_scale.h"
 
 namespace discada {
 
@@ -49,6 +51,9 @@ public:
     // The cell at a storage index; both indices count from 0 over the whole storage.
     Cell& cellAt(std::int32_t column, std::int32_t row) { return cells_[column][row]; }
     const Cell& cellAt(std::int32_t column, std::int32_t row) const { return cells_[column][row]; }
+
+    // Where the grid's pixels fall on a device of the given scale.
+    GridPixels gridPixels(PixelScale scale) const;
 
     // Paints background, frame and lines into `target`; the grid ignores `sprites`.
     virtual std::int32_t draw(Surface& target, const Surface& sprites) const;

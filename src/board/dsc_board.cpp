@@ -2,22 +2,19 @@
 
 #include <array>
 
-#include "board/disc_picture.h"
+#include "board/disc_sheet.h"
 #include "platform/surface.h"
 
 namespace discada {
 
 namespace {
 
-constexpr std::int32_t kCellPixels = 40;
+constexpr std::int32_t kCellPixels = kDiscTile;
 constexpr std::int32_t kRingCells = 2;
-constexpr Colour kBoardBackground = rgb(238, 130, 238);
 constexpr std::int32_t kFrameWidth = 2;
 constexpr std::int32_t kLineWidth = 2;
 constexpr std::int32_t kOrigin = 5;
 constexpr std::int32_t kMargin = 10;
-// A disc fills its cell.
-static_assert(kDiscTileSize == kCellPixels);
 
 }  // namespace
 
@@ -126,15 +123,23 @@ std::int32_t DscBoard::discCount(DiscColor colour) const {
     return 0;
 }
 
+// Each disc goes to its cell's top-left corner, at the disc size of the target's scale, which the
+// cell never falls short of; the copy is pixel for pixel when the sheet was made at that scale.
 std::int32_t DscBoard::draw(Surface& target, const Surface& sprites) const {
     Board::draw(target, sprites);
+    const GridPixels grid = gridPixels(target.scale());
+    const PixelScale sheet = sprites.scale();
+    const int tile = sheet.width(kDiscTile);
+    const int disc = target.scale().width(kDiscTile);
     for (std::int32_t column = 1; column <= kBoardSize; ++column) {
         for (std::int32_t row = 1; row <= kBoardSize; ++row) {
-            const Cell& cell = cellAt(column, row);
-            if (cell.state() == kEmpty) continue;
-            const std::int32_t tileX = cell.state() == kBlack ? kBlackTileX : kWhiteTileX;
-            target.copyTransparent(sprites, {tileX, 0, tileX + kDiscTileSize, kDiscTileSize},
-                                   cell.x(), cell.y(), kSpriteTransparent);
+            const DiscColor state = cellAt(column, row).state();
+            if (state == kEmpty) continue;
+            const int tileX = sheet.pixels(state == kBlack ? kBlackTileX : kWhiteTileX);
+            const Rect cell = grid.cell(column, row);
+            target.copyTransparent(sprites, {tileX, 0, tileX + tile, tile},
+                                   {cell.x1, cell.y1, cell.x1 + disc, cell.y1 + disc},
+                                   kSpriteTransparent);
         }
     }
     return 0;

@@ -11,6 +11,8 @@ namespace discada {
 // and the cap on listed legal placements.
 constexpr std::int32_t kCellListCapacity = 24;
 constexpr std::int32_t kBoardSize = 8;
+// The board's background, which shows in every empty cell and around every disc.
+constexpr Colour kBoardBackground = rgb(238, 130, 238);
 
 // The 8 x 8 playing board: the grid with its fixed look, the two disc counters, the starting
 // position, and the primitives of the placement rule. It has no notion of whose turn it is.

@@ -11,9 +11,7 @@
 #include "cli/command_args.h"
 #include "cli/no_wait_clock.h"
 #include "cli/text_host.h"
-#include "game/commands.h"
-#include "game/discada.h"
-#include "game/shell_commands.h"
+#include "game/game_session.h"
 #include "match/match_text.h"
 #include "platform/system_clock.h"
 
@@ -39,7 +37,7 @@ std::vector<std::string> wordsOf(const std::string& line) {
     return words;
 }
 
-// One session: the game, its text window and the shell commands.
+// The game behind its text window, driven line by line.
 class PlaySession {
 public:
     PlaySession(std::ostream& out, std::ostream& err, bool noDelay)
@@ -48,10 +46,9 @@ public:
           host_(out),
           clock_(noDelay ? std::unique_ptr<Clock>(std::make_unique<NoWaitClock>())
                          : std::make_unique<SystemClock>()),
-          game_(host_, host_, *clock_),
-          // Help looks in the working directory only; closing ends the session.
-          shell_(host_, host_, {}, [this] { closed_ = true; }) {
-        game_.newGame(GameMode::ComputerWhite);
+          // Help looks in the working directory only; closing ends the input.
+          session_({.window = host_, .files = host_, .clock = *clock_, .opener = host_}) {
+        session_.start();
     }
 
     // Carries out one input line; false once the window has been closed.
@@ -61,7 +58,7 @@ public:
         if (const auto* refused = std::get_if<Refused>(&outcome))
             err_ << "error: " << refused->reason << '\n';
         out_.flush();
-        return !closed_;
+        return !session_.closed();
     }
 
 private:
@@ -71,7 +68,7 @@ private:
         const std::string& verb = words[0];
         if (verb == "answer") return answer(line);
         if (verb == "board" && words.size() == 1) {
-            out_ << boardText(game_.match()) << game_.statusText() << '\n';
+            out_ << boardText(game().match()) << game().statusText() << '\n';
             return CarriedOut{};
         }
         const auto first = words.size() >= 2 ? parseInteger(words[1]) : std::nullopt;
@@ -80,17 +77,17 @@ private:
         const std::int32_t b = second.value_or(0);
         // An id that names no command only asks for a repaint, which is not shown.
         if (verb == "command" && words.size() == 2 && first &&
-            dispatchCommand(game_, host_, shell_, static_cast<std::uint32_t>(a))) {
+            session_.command(static_cast<std::uint32_t>(a))) {
             return CarriedOut{};
         }
         const bool twoNumbers = first && second;
         if (verb == "click" && twoNumbers) {
-            game_.onBoardClick(a, b);
+            session_.click(a, b);
             return CarriedOut{};
         }
-        if (verb == "place" && twoNumbers && game_.match().board().isPlayable(a, b)) {
-            const Cell& cell = game_.match().board().cellAt(a, b);
-            game_.onBoardClick(cell.x() + kHalfCell, cell.y() + kHalfCell);
+        if (verb == "place" && twoNumbers && game().match().board().isPlayable(a, b)) {
+            const Cell& cell = game().match().board().cellAt(a, b);
+            session_.click(cell.x() + kHalfCell, cell.y() + kHalfCell);
             return CarriedOut{};
         }
         return Refused{"cannot read \"" + line + "\""};
@@ -108,13 +105,13 @@ private:
         return CarriedOut{};
     }
 
+    const Discada& game() const { return session_.game(); }
+
     std::ostream& out_;
     std::ostream& err_;
     TextHost host_;
     std::unique_ptr<Clock> clock_;
-    Discada game_;
-    bool closed_ = false;
-    ShellCommands shell_;
+    GameSession session_;
 };
 
 }  // namespace

@@ -43,17 +43,14 @@ void TextHost::showMessage(std::string_view text, std::string_view caption, Mess
 }
 
 void TextHost::listReset() {
-    entries_.clear();
     out_ << "list reset\n";
 }
 
 void TextHost::listInsertTop(std::string_view text) {
-    entries_.insert(entries_.begin(), std::string(text));
     out_ << "list insert " << text << '\n';
 }
 
 void TextHost::listDeleteTop() {
-    if (!entries_.empty()) entries_.erase(entries_.begin());
     out_ << "list delete\n";
 }
 
@@ -62,19 +59,10 @@ void TextHost::listSelect(int index) {
 }
 
 void TextHost::showReplayButtons(bool shown) {
-    if (shown == buttonsShown_) return;
-    buttonsShown_ = shown;
     out_ << (shown ? "buttons shown\n" : "buttons hidden\n");
 }
 
-MenuItemState TextHost::menuState(int commandId) const {
-    const auto item = menu_.find(commandId);
-    return item == menu_.end() ? MenuItemState{} : item->second;
-}
-
 void TextHost::setMenuState(int commandId, MenuItemState state) {
-    if (menuState(commandId) == state) return;
-    menu_[commandId] = state;
     out_ << "menu " << commandId << ' ' << stateName(state) << '\n';
 }
 

@@ -2,9 +2,7 @@
 
 #include <deque>
 #include <iosfwd>
-#include <map>
 #include <string>
-#include <vector>
 
 #include "platform/document_opener.h"
 #include "platform/file_chooser.h"
@@ -25,12 +23,10 @@ public:
     void listReset() override;
     void listInsertTop(std::string_view text) override;
     void listDeleteTop() override;
-    int listCount() const override { return static_cast<int>(entries_.size()); }
     void listSelect(int index) override;
 
     void showReplayButtons(bool shown) override;
 
-    MenuItemState menuState(int commandId) const override;
     void setMenuState(int commandId, MenuItemState state) override;
 
     // Repaints are not shown: the position is printed on request instead.
@@ -45,9 +41,6 @@ public:
 
 private:
     std::ostream& out_;
-    std::vector<std::string> entries_;  // the move list, top entry first
-    std::map<int, MenuItemState> menu_;
-    bool buttonsShown_ = false;
     std::deque<FileChoice> answers_;
 };
 

@@ -1,12 +1,11 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 
-namespace discada {
+#include "ai/dsc_cpu.h"
 
-class Discada;
-class ShellCommands;
-class WindowHost;
+namespace discada {
 
 // Command ids shared by the menu, the accelerator keys and the replay buttons.
 namespace command {
@@ -31,9 +30,29 @@ constexpr int kReplayForward = 1120;
 constexpr int kReplayLast = 1130;
 }  // namespace command
 
-// Carries out one command: the id's low 16 bits select it, unknown ids do nothing, and every
-// command ends with a repaint request. True when the id names a command.
-bool dispatchCommand(Discada& game, WindowHost& window, ShellCommands& shell,
-                     std::uint32_t commandId);
+// The game each new-game command starts; the mode is the computer's colour.
+struct NewGameCommand {
+    int commandId;
+    GameMode mode;
+};
+
+inline constexpr std::array<NewGameCommand, 3> kNewGameCommands{{
+    {command::kNewGameAsBlack, GameMode::ComputerWhite},
+    {command::kNewGameAsWhite, GameMode::ComputerBlack},
+    {command::kNewGameTwoPlayers, GameMode::TwoPlayers},
+}};
+
+// The computer's level each level command sets.
+struct LevelCommand {
+    int commandId;
+    std::int32_t level;
+};
+
+inline constexpr std::array<LevelCommand, 4> kLevelCommands{{
+    {command::kLevel0, 0},
+    {command::kLevel1, 1},
+    {command::kLevel2, 2},
+    {command::kLevel3, 3},
+}};
 
 }  // namespace discada

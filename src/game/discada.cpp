@@ -1,10 +1,10 @@
 #include "game/discada.h"
 
-#include <cstdio>
 #include <optional>
 
 #include "game/app_info.h"
 #include "game/commands.h"
+#include "game/menu_bar.h"
 #include "platform/surface.h"
 #include "platform/window_host.h"
 #include "record/record_text.h"
@@ -18,17 +18,19 @@ constexpr std::string_view kOpenTitle = "開く";
 constexpr std::string_view kResultCaption = "結果";
 constexpr std::string_view kBothBlocked = "両者置く場所がありません。\n終局です。";
 constexpr std::string_view kSaveFailed = "棋譜の保存に失敗しました。";
+constexpr std::string_view kLoadFailed = "棋譜の読み込みに失敗しました。";
 constexpr std::string_view kDraw = "引き分け";
 // Sixteen trailing spaces: on a panel that is not cleared they covered a longer earlier label.
 constexpr std::string_view kGameOverLabel = "終局                ";
-
-constexpr std::array<int, 3> kLevelMenuItems{command::kLevel0, command::kLevel1, command::kLevel2};
 
 // The status panel's text rectangle, right of the board: [W + 25, W + 175) x [20, 200).
 constexpr std::int32_t kPanelGap = 25;
 constexpr std::int32_t kPanelWidth = 150;
 constexpr std::int32_t kPanelTop = 20;
 constexpr std::int32_t kPanelBottom = 200;
+
+// The move list's entries and the panel's counts show their numbers in two characters at least.
+constexpr std::size_t kNumberWidth = 2;
 
 struct ModeTexts {
     // Every turn label ends in five spaces, which the panel prints as they stand.
@@ -50,18 +52,25 @@ std::string_view colourName(DiscColor colour) {
     return colour == kBlack ? "黒" : "白";
 }
 
+// `value` right-aligned in at least `width` characters.
+std::string rightAligned(std::int32_t value, std::size_t width) {
+    std::string text = std::to_string(value);
+    if (text.size() < width) text.insert(0, width - text.size(), ' ');
+    return text;
+}
+
+// The menu item that sends the command of `level`; none for the hidden level.
+std::optional<int> levelMenuItem(std::int32_t level) {
+    for (const LevelCommand& entry : kLevelCommands) {
+        if (entry.level == level && hasMenuItem(entry.commandId)) return entry.commandId;
+    }
+    return std::nullopt;
+}
+
 bool holdsPlacement(std::string_view recordText) {
     DscProg trial;
     const auto startTrial = [&] { trial.reset(); };
     return readRecord(recordText, trial, startTrial, [] {}).placementsMade > 0;
-}
-
-// printf-style formatting into a string; the texts here are short and fixed in shape.
-template <typename... Args>
-std::string format(const char* pattern, Args... args) {
-    char buffer[256];
-    std::snprintf(buffer, sizeof buffer, pattern, args...);
-    return buffer;
 }
 
 }  // namespace
@@ -74,34 +83,34 @@ Discada::Discada(WindowHost& window, FileChooser& files, Clock& clock)
     setLevel(1);
 }
 
-std::int32_t Discada::newGame(GameMode mode) {
+void Discada::newGame(GameMode mode) {
     match_.reset();
     window_.listReset();
-    selectListEntry(-1);
+    listEntries_ = 0;
+    window_.listSelect(kNoListEntry);
     busy_ = false;
     computer_.setMode(mode);
     turnLabels_ = textsOf(mode).turnLabels;
     if (mode == GameMode::ComputerBlack) computerTurn();
     setReplayMode(false);
-    return 0;
 }
 
-std::int32_t Discada::onBoardClick(std::int32_t x, std::int32_t y) {
-    if (busy_ || replayMode_) return -1;
+ClickResult Discada::onBoardClick(std::int32_t x, std::int32_t y) {
+    if (busy_ || replayMode_) return ClickResult::Refused;
     std::int32_t column = 0;
     std::int32_t row = 0;
-    if (!match_.board().hitTest(x, y, column, row)) return -2;
-    if (!match_.makeMove(column, row)) return -3;
+    if (!match_.board().hitTest(x, y, column, row)) return ClickResult::NotOnCell;
+    if (!match_.makeMove(column, row)) return ClickResult::NotLegal;
     const MatchStatus status = match_.status();
     afterMove(status);
     // The person's disc shows before the computer starts thinking.
     window_.paintNow();
-    if (status != MatchStatus::Normal) return 0;
+    if (status != MatchStatus::Normal) return ClickResult::Done;
     if (static_cast<DiscColor>(computer_.mode()) == match_.sideToMove()) computerTurn();
-    return 0;
+    return ClickResult::Done;
 }
 
-std::int32_t Discada::computerTurn() {
+void Discada::computerTurn() {
     busy_ = true;
     MatchStatus status = MatchStatus::Pass;
     while (status == MatchStatus::Pass) {
@@ -113,10 +122,9 @@ std::int32_t Discada::computerTurn() {
         afterMove(status);
     }
     busy_ = false;
-    return 0;
 }
 
-std::int32_t Discada::afterMove(MatchStatus status) {
+void Discada::afterMove(MatchStatus status) {
     addListEntry();
     selectListEntry(match_.movesPlayed());
     window_.requestRepaint();
@@ -138,10 +146,9 @@ std::int32_t Discada::afterMove(MatchStatus status) {
         case MatchStatus::Normal:
             break;
     }
-    return 0;
 }
 
-std::int32_t Discada::showResult() {
+void Discada::showResult() {
     const ModeTexts& texts = textsOf(computer_.mode());
     const DscBoard& board = match_.board();
     const DiscColor winner = board.winner();
@@ -149,50 +156,46 @@ std::int32_t Discada::showResult() {
         winner == kEmpty
             ? std::string(kDraw)
             : std::string(texts.names[static_cast<std::size_t>(winner - 1)]) + "の勝ち";
-    window_.showMessage(format("黒：%d\n白：%d\n%s", board.discCount(kBlack),
-                               board.discCount(kWhite), line.c_str()),
+    window_.showMessage("黒：" + std::to_string(board.discCount(kBlack)) + "\n白：" +
+                            std::to_string(board.discCount(kWhite)) + "\n" + line,
                         kResultCaption, MessageIcon::Information);
-    if (saveAtEnd_) saveGame();
-    return 0;
+    // Whatever became of it, the game is over and stays as it is.
+    if (saveAtEnd_) static_cast<void>(saveGame());
 }
 
 void Discada::setLevel(std::int32_t level) {
     computer_.setLevel(level);
-    for (const int item : kLevelMenuItems)
-        window_.setMenuState(item, {});
-    // Levels without a menu item (the hidden level 3) leave every item unchecked.
-    if (level >= 0 && level < static_cast<std::int32_t>(kLevelMenuItems.size())) {
-        window_.setMenuState(kLevelMenuItems[static_cast<std::size_t>(level)], {.checked = true});
-    }
+    // The marked item loses its mark even when it is the one chosen again: a desktop menu may
+    // have toggled a chosen item by itself, and the window shows what the game says.
+    if (checkedLevelItem_) window_.setMenuState(*checkedLevelItem_, {});
+    checkedLevelItem_ = levelMenuItem(level);
+    if (checkedLevelItem_) window_.setMenuState(*checkedLevelItem_, {.checked = true});
 }
 
-std::int32_t Discada::toggleSaveAtEnd() {
-    // The check mark is what is read; the switch follows it.
-    saveAtEnd_ = !window_.menuState(command::kSaveAtEnd).checked;
+void Discada::toggleSaveAtEnd() {
+    saveAtEnd_ = !saveAtEnd_;
     window_.setMenuState(command::kSaveAtEnd, {.checked = saveAtEnd_});
-    return 0;
 }
 
-std::int32_t Discada::addListEntry() {
+void Discada::addListEntry() {
     const CellPos move = match_.currentMove();
-    window_.listInsertTop(format("%2d手目 %s(%d, %d)", match_.movesPlayed(),
-                                 std::string(colourName(match_.currentMoveColor())).c_str(),
-                                 move.column, move.row));
-    return 0;
+    window_.listInsertTop(rightAligned(match_.movesPlayed(), kNumberWidth) + "手目 " +
+                          std::string(colourName(match_.currentMoveColor())) + "(" +
+                          std::to_string(move.column) + ", " + std::to_string(move.row) + ")");
+    ++listEntries_;
 }
 
 std::int32_t Discada::indexOfPlacement(std::int32_t placement) const {
-    return window_.listCount() - placement;
+    return listEntries_ - placement;
 }
 
-std::int32_t Discada::selectListEntry(std::int32_t placement) {
-    window_.listSelect(placement == -1 ? -1 : indexOfPlacement(placement));
-    return 0;
+void Discada::selectListEntry(std::int32_t placement) {
+    window_.listSelect(indexOfPlacement(placement));
 }
 
 void Discada::selectStart() {
     window_.listSelect(indexOfPlacement(1));
-    window_.listSelect(-1);
+    window_.listSelect(kNoListEntry);
 }
 
 void Discada::selectCurrent() {
@@ -203,24 +206,29 @@ void Discada::selectCurrent() {
     }
 }
 
-std::int32_t Discada::setReplayMode(bool on) {
+void Discada::setReplayMode(bool on) {
+    if (on == replayMode_) return;
     replayMode_ = on;
     window_.showReplayButtons(on);
     window_.setMenuState(command::kUndo, {.greyed = on});
-    return 0;
 }
 
-std::int32_t Discada::undo() {
-    if (match_.movesPlayed() < 2 || replayMode_) return -1;
+UndoResult Discada::undo() {
+    if (match_.movesPlayed() < 2 || replayMode_) return {};
     DiscColor target = match_.sideToMove();
     if (target == static_cast<DiscColor>(computer_.mode())) target = opponentOf(target);
-    std::int32_t count = 0;
+    std::int32_t taken = 0;
     while (match_.unmakeMove()) {
-        ++count;
+        ++taken;
         if (match_.sideToMove() == target) break;
     }
+    // The entry of the position reached is selected before the entries above it go, so the list
+    // keeps it selected.
     selectCurrent();
-    return count;
+    for (std::int32_t i = 0; i < taken; ++i)
+        window_.listDeleteTop();
+    listEntries_ -= taken;
+    return {.taken = taken};
 }
 
 std::int32_t Discada::replayBack(std::int32_t count) {
@@ -239,30 +247,33 @@ std::int32_t Discada::replayForward(std::int32_t count) {
     return n;
 }
 
-std::int32_t Discada::saveGame() {
+SaveResult Discada::saveGame() {
     const SaveOutcome outcome = saveRecord(match_, saveDialog_);
     if (outcome == SaveOutcome::Failed) {
         window_.showMessage(kSaveFailed, kErrorCaption, MessageIcon::Warning);
     }
-    return outcome == SaveOutcome::NothingToSave ? -1 : 0;
+    return outcome == SaveOutcome::NothingToSave ? SaveResult::NothingToSave : SaveResult::Done;
 }
 
-std::int32_t Discada::loadRecord() {
+LoadResult Discada::loadRecord() {
     const std::optional<std::string> bytes = openDialog_.openText(kRecordReadLimit, kOpenTitle);
-    if (!bytes) return -1;
+    if (!bytes) return LoadResult::NothingRead;
     const std::string_view text = recordTextOf(*bytes);
     // A file without one usable placement must not cost the game on the board: it is tried on
     // a scratch match first, and the game is replaced only when the record holds a placement.
-    if (!holdsPlacement(text)) return -2;
+    if (!holdsPlacement(text)) {
+        window_.showMessage(kLoadFailed, kErrorCaption, MessageIcon::Warning);
+        return LoadResult::NothingUsable;
+    }
     readRecord(
         text, match_, [this] { newGame(GameMode::TwoPlayers); }, [this] { addListEntry(); });
     setReplayMode(true);
     selectListEntry(match_.movesPlayed());
     window_.requestRepaint();
-    return 0;
+    return LoadResult::Loaded;
 }
 
-std::int32_t Discada::paint(Surface& target, const Surface& sprites) const {
+void Discada::paint(Surface& target, const Surface& sprites) const {
     const DscBoard& board = match_.board();
     board.draw(target, sprites);
     const std::int32_t left = board.totalWidth() + kPanelGap;
@@ -270,15 +281,14 @@ std::int32_t Discada::paint(Surface& target, const Surface& sprites) const {
     // The panel is cleared first, so no font leaves remains of a longer earlier text.
     target.fillRect(panel, kRgbWhite);
     target.drawText(panel, statusText());
-    return 0;
 }
 
 std::string Discada::statusText() const {
     const std::string_view label =
         match_.isOver() ? kGameOverLabel : turnLabel(match_.sideToMove());
     const DscBoard& board = match_.board();
-    return format("%s\n\n黒：%2d \n白：%2d ", std::string(label).c_str(), board.discCount(kBlack),
-                  board.discCount(kWhite));
+    return std::string(label) + "\n\n黒：" + rightAligned(board.discCount(kBlack), kNumberWidth) +
+           " \n白：" + rightAligned(board.discCount(kWhite), kNumberWidth) + " ";
 }
 
 std::string_view Discada::turnLabel(DiscColor colour) const {

@@ -1,5 +1,7 @@
 #include "game/menu_bar.h"
 
+#include <algorithm>
+
 #include "game/accelerators.h"
 
 namespace discada {
@@ -11,6 +13,14 @@ std::string menuText(const MenuEntry& entry) {
             text += "\t" + std::string(accelerator.menuHint);
     }
     return text;
+}
+
+bool hasMenuItem(int commandId) {
+    return std::any_of(kMenuBar.begin(), kMenuBar.end(), [commandId](const MenuEntry& entry) {
+        const bool item =
+            entry.kind == MenuEntryKind::Item || entry.kind == MenuEntryKind::CheckItem;
+        return item && entry.commandId == commandId;
+    });
 }
 
 }  // namespace discada

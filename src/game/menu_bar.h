@@ -46,4 +46,7 @@ inline constexpr auto kMenuBar = std::to_array<MenuEntry>({
 // tab and the key hint, which the menu shows right-aligned.
 std::string menuText(const MenuEntry& entry);
 
+// True when an item of the menu bar sends the command.
+bool hasMenuItem(int commandId);
+
 }  // namespace discada

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <iosfwd>
 #include <span>
 #include <string>
 #include <string_view>
@@ -31,6 +32,9 @@ struct FileChoice {
     std::string path;  // UTF-8, set when chosen
 };
 
+// Writes every byte at once; false when the stream failed.
+bool writeAllBytes(std::ostream& file, std::string_view bytes);
+
 // The desktop's standard open and save dialogs. A save dialog asks before replacing a file; an
 // open dialog only accepts an existing file.
 class FileChooser {
@@ -38,6 +42,10 @@ public:
     virtual ~FileChooser() = default;
 
     virtual FileChoice choose(const FileRequest& request) = 0;
+    // Puts the bytes of a save into `file`, the fresh file behind the path the last save dialog
+    // chose; false when they did not all get there. A chooser whose chosen place lies outside
+    // the program's files (the page's download or the browser's file) hands them on there too.
+    virtual bool writeSaved(std::ostream& file, std::string_view bytes);
 };
 
 }  // namespace discada

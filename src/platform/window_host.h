@@ -6,6 +6,9 @@ namespace discada {
 
 enum class MessageIcon { None, Information, Warning };
 
+// The move list's index that stands for no entry: selecting it clears the selection.
+constexpr int kNoListEntry = -1;
+
 // The state of a menu item as the game sets it: a check mark and greying.
 struct MenuItemState {
     bool checked = false;
@@ -14,7 +17,9 @@ struct MenuItemState {
 };
 
 // The main window as the game controller sees it: modal message boxes, the move list beside the
-// board, the four replay buttons, the menu items' states and repainting.
+// board, the four replay buttons, the menu items' states and repainting. A window starts with an
+// empty list, the buttons hidden and every menu item unmarked and enabled; the controller tells it
+// each change from there and never asks what it shows.
 class WindowHost {
 public:
     virtual ~WindowHost() = default;
@@ -25,13 +30,11 @@ public:
     virtual void listReset() = 0;
     virtual void listInsertTop(std::string_view text) = 0;
     virtual void listDeleteTop() = 0;
-    virtual int listCount() const = 0;
-    // Selects the entry at `index` (0 is the top entry); -1 clears the selection.
+    // Selects the entry at `index` (0 is the top entry); kNoListEntry clears the selection.
     virtual void listSelect(int index) = 0;
 
     virtual void showReplayButtons(bool shown) = 0;
 
-    virtual MenuItemState menuState(int commandId) const = 0;
     virtual void setMenuState(int commandId, MenuItemState state) = 0;
 
     // Asks for the whole window to be repainted later, without erasing.

@@ -38,11 +38,6 @@ FileResult failure(const fs::path& temporary, std::string error) {
 
 }  // namespace
 
-bool writeAllBytes(std::ostream& file, std::string_view bytes) {
-    file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    return static_cast<bool>(file);
-}
-
 FileResult replaceFile(const std::string& path, std::string_view bytes, const WriteStep& write) {
     const fs::path target = resolvedTarget(pathFromUtf8(path));
     // Only an ordinary file is replaced: renaming over a folder, a device or a pipe is refused.

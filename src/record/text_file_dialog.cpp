@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "platform/utf8_path.h"
+#include "record/file_replacement.h"
 #include "record/text_file_io.h"
 
 namespace discada {
@@ -58,7 +59,10 @@ DialogOutcome TextFileDialog::saveText(std::string_view text, std::string_view t
         case FileChoiceOutcome::Failed:
             return DialogOutcome::Failed;
     }
-    const FileResult written = replaceFile(path_, text, writeStep_);
+    const FileResult written =
+        replaceFile(path_, text, [this](std::ostream& file, std::string_view bytes) {
+            return chooser_.writeSaved(file, bytes);
+        });
     if (!written.ok) {
         lastError_ = written.error;
         return DialogOutcome::Failed;

@@ -8,7 +8,6 @@
 #include <string_view>
 
 #include "platform/file_chooser.h"
-#include "record/file_replacement.h"
 
 namespace discada {
 
@@ -41,9 +40,6 @@ public:
     // Why the last dialog operation failed; empty after a cancel. Nothing shows it to the user.
     const std::string& lastError() const { return lastError_; }
 
-    // Replaces the step that writes the bytes of a save.
-    void setWriteStep(WriteStep step) { writeStep_ = std::move(step); }
-
 private:
     // Shows the dialog; a chosen file becomes the path, a failure or a cancel the last error.
     FileChoiceOutcome ask(FileDialogKind kind, std::string_view title);
@@ -54,7 +50,6 @@ private:
     std::string path_;
     std::string fileTitle_;
     std::string lastError_;
-    WriteStep writeStep_ = writeAllBytes;
 };
 
 }  // namespace discada

@@ -1,21 +1,18 @@
 #include "web/disc_sheet.h"
 
-#include <cmath>
 #include <cstdint>
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
 #include <string>
 
-#include "board/disc_picture.h"
+#include "board/disc_sheet.h"
 
 namespace discada {
 
 namespace {
 
-constexpr double kHighDensityRatio = 2.0;
-// Samples a side of each drawn pixel that an edge crosses: 65 levels of coverage on the rims.
-constexpr std::int32_t kDrawnSamples = 8;
+constexpr PixelScale kHighDensity(2, 1);
 // The sheets are embedded in the module's own file system under these names.
 constexpr const char* kSheetPath = "/PIECE_IMG.bmp";
 constexpr const char* kHighDensitySheetPath = "/PIECE_IMG_2x.bmp";
@@ -33,31 +30,6 @@ std::uint32_t readLe(std::string_view bytes, std::size_t at, int size) {
 std::string readFile(const char* path) {
     std::ifstream in(path, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-// The sheet drawn for `ratio` device pixels a window pixel: each tile as many whole device
-// pixels wide as its disc needs, the disc in its upper-left corner, its rim shaded by coverage.
-WebSurface drawnSheet(double ratio) {
-    const int tile = static_cast<int>(std::ceil(kDiscTileSize * ratio));
-    const int width = 2 * tile;
-    std::vector<std::uint32_t> pixels(static_cast<std::size_t>(width) * tile);
-    for (const int tileX : {kWhiteTileX, kBlackTileX}) {
-        const DiscColor colour = tileX == kWhiteTileX ? kWhite : kBlack;
-        const int left = tileX / kDiscTileSize * tile;
-        for (int y = 0; y < tile; ++y) {
-            for (int x = 0; x < tile; ++x) {
-                const DiscPixel disc =
-                    discPixel(colour, x / ratio, y / ratio, 1 / ratio, kDrawnSamples);
-                pixels[static_cast<std::size_t>(y) * width + left + x] =
-                    disc.coverage == 0
-                        ? WebSurface::pixelOf(kSpriteTransparent)
-                        : WebSurface::pixelOf(rgb(disc.level, disc.level, disc.level),
-                                              disc.coverage);
-            }
-        }
-    }
-    // Mapped at the tile's own pixel size, so each source rectangle is exactly one tile.
-    return WebSurface(width, tile, static_cast<double>(tile) / kDiscTileSize, std::move(pixels));
 }
 
 }  // namespace
@@ -93,8 +65,16 @@ std::optional<WebSurface> decodeBmp(std::string_view bytes, double ratio) {
 }
 
 WebSurface discSheet(double ratio) {
-    if (ratio != 1.0 && ratio != kHighDensityRatio) return drawnSheet(ratio);
-    const bool fine = ratio == kHighDensityRatio;
+    const PixelScale scale = PixelScale::ofRatio(ratio);
+    const bool fine = scale == kHighDensity;
+    if (!fine && scale != PixelScale(1, 1)) {
+        SheetPixels drawn = drawDiscSheet(scale);
+        std::vector<std::uint32_t> pixels;
+        pixels.reserve(drawn.pixels.size());
+        for (const Colour colour : drawn.pixels)
+            pixels.push_back(WebSurface::pixelOf(colour));
+        return WebSurface(drawn.width, drawn.height, ratio, std::move(pixels));
+    }
     const std::string bytes = readFile(fine ? kHighDensitySheetPath : kSheetPath);
     std::optional<WebSurface> sheet = decodeBmp(bytes, ratio);
     // The sheets are part of the module: a broken one is a broken build.

@@ -13,7 +13,7 @@ std::optional<WebSurface> decodeBmp(std::string_view bytes, double ratio);
 
 // The disc images the board copies its tiles from, for a screen of `ratio` device pixels per
 // window pixel: at 1 and 2 the desktop's sheets of 80 x 40 and 160 x 80 pixels, at any other
-// ratio the same discs drawn at the screen's own pixels, so no edge is ever stretched.
+// ratio the sheet the desktop programs draw for it (drawDiscSheet), so no edge is ever stretched.
 WebSurface discSheet(double ratio);
 
 }  // namespace discada

@@ -13,14 +13,12 @@
 #include "board/dsc_board.h"
 #include "game/accelerators.h"
 #include "game/app_info.h"
-#include "game/commands.h"
-#include "game/discada.h"
+#include "game/game_session.h"
 #include "game/menu_bar.h"
-#include "game/shell_commands.h"
 #include "game/window_layout.h"
-#include "match/match_types.h"
 #include "record/record_text.h"
 #include "web/disc_sheet.h"
+#include "web/page_values.h"
 #include "web/web_clock.h"
 #include "web/web_document_opener.h"
 #include "web/web_file_chooser.h"
@@ -114,30 +112,27 @@ public:
     explicit WebProgram(double ratio)
         : host_([this] { paint(); }),
           files_(kRecordReadLimit),
-          game_(host_, files_, clock_),
-          shell_(host_, opener_, {}, [this] { close(); }),
+          session_({.window = host_,
+                    .files = files_,
+                    .clock = clock_,
+                    .opener = opener_,
+                    // After closing nothing reaches the page any more.
+                    .close =
+                        [this] {
+                            host_.detach();
+                            pageClose();
+                        },
+                    .beforeHelp = [this] { pageFolder_.refreshHelpFile(); }}),
           backBuffer_(kBackBufferWidth, kBackBufferHeight, ratio),
-          sheet_(discSheet(ratio)) {
-        // The save is written into the module's memory and, in the same step, delivered.
-        game_.saveDialog().setWriteStep([](std::ostream& file, std::string_view bytes) {
-            return writeAllBytes(file, bytes) && WebFileChooser::deliver(bytes);
-        });
-    }
+          sheet_(discSheet(ratio)) {}
 
     void start() {
-        game_.newGame(GameMode::ComputerWhite);
+        session_.start();
         paint();
     }
 
-    void command(int id) {
-        if (closed_) return;
-        if (id == command::kHelp) pageFolder_.refreshHelpFile();
-        dispatchCommand(game_, host_, shell_, static_cast<std::uint32_t>(id));
-    }
-
-    void click(int x, int y) {
-        if (!closed_) game_.onBoardClick(x, y);
-    }
+    void command(int id) { session_.command(static_cast<std::uint32_t>(id)); }
+    void click(int x, int y) { session_.click(x, y); }
 
     void setRatio(double ratio) {
         if (ratio == backBuffer_.ratio()) return;
@@ -147,8 +142,8 @@ public:
     }
 
     void paint() {
-        if (closed_) return;
-        game_.paint(backBuffer_, sheet_);
+        if (session_.closed()) return;
+        session_.paint(backBuffer_, sheet_);
         pagePresent(backBuffer_.pixels().data(), backBuffer_.deviceWidth(),
                     backBuffer_.deviceHeight());
         for (const WebSurface::Text& text : backBuffer_.takeTexts()) {
@@ -156,14 +151,8 @@ public:
         }
     }
 
-    bool closed() const { return closed_; }
-
-    void close() {
-        if (closed_) return;
-        closed_ = true;
-        host_.detach();
-        pageClose();
-    }
+    bool closed() const { return session_.closed(); }
+    void close() { session_.close(); }
 
 private:
     PageFolder pageFolder_;
@@ -171,11 +160,9 @@ private:
     WebWindowHost host_;
     WebFileChooser files_;
     WebDocumentOpener opener_;
-    Discada game_;
-    ShellCommands shell_;
+    GameSession session_;
     WebSurface backBuffer_;
     WebSurface sheet_;
-    bool closed_ = false;
 };
 
 std::unique_ptr<WebProgram> program;
@@ -191,6 +178,8 @@ extern "C" {
 EMSCRIPTEN_KEEPALIVE void web_start(double ratio) {
     if (program) return;
     discada::addUiFont();
+    // The page knows the values it is sent before anything is sent.
+    discada::tellPageValues();
     // The menu is there before the game sets the level's check mark.
     discada::describeWindow();
     program = std::make_unique<discada::WebProgram>(ratio);

@@ -7,6 +7,7 @@
 #include <memory>
 #include <span>
 #include <string>
+#include <utility>
 
 #include "platform/utf8_path.h"
 
@@ -17,23 +18,32 @@ namespace {
 // Where the chosen files stand in the module's own file system.
 constexpr std::string_view kRecordFolder = "/records";
 
-// Each answer comes back as one allocated string: "C" and the chosen name, "X" for a cancel or
-// "F" for a failure. An opened file's bytes are put into `folder` under its name.
-EM_ASYNC_JS(char*, pageChooseSave,
-            (const char* title, const char* suggested, const char* filters, const char* extension),
+// Each dialog returns its outcome, a FileChoiceOutcome. For a chosen file the page puts its name,
+// allocated, into `name`; for a save, its number for the chosen place into `target`. An opened
+// file's bytes are put into `folder` under its name.
+EM_ASYNC_JS(int, pageChooseSave,
+            (const char* title, const char* suggested, const char* filters, const char* extension,
+             char** name, int* target),
             {
-                return allocateUTF8(
+                const answer =
                     await DiscadaPage.chooseSave(UTF8ToString(title), UTF8ToString(suggested),
-                                                 UTF8ToString(filters), UTF8ToString(extension)));
+                                                 UTF8ToString(filters), UTF8ToString(extension));
+                if (answer.name) {
+                    HEAPU32[name >> 2] = allocateUTF8(answer.name);
+                    HEAP32[target >> 2] = answer.target;
+                }
+                return answer.outcome;
             });
-EM_ASYNC_JS(char*, pageChooseOpen, (const char* folder, int limit), {
+EM_ASYNC_JS(int, pageChooseOpen, (const char* folder, int limit, char** name), {
     const answer = await DiscadaPage.chooseOpen(limit);
-    if (answer.outcome != "C") return allocateUTF8(answer.outcome);
-    FS.writeFile(UTF8ToString(folder) + "/" + answer.name, answer.bytes);
-    return allocateUTF8("C" + answer.name);
+    if (answer.name) {
+        FS.writeFile(UTF8ToString(folder) + "/" + answer.name, answer.bytes);
+        HEAPU32[name >> 2] = allocateUTF8(answer.name);
+    }
+    return answer.outcome;
 });
-EM_ASYNC_JS(int, pageDeliverSave, (const char* bytes, int length), {
-    return (await DiscadaPage.deliverSave(HEAPU8.slice(bytes, bytes + length))) ? 1 : 0;
+EM_ASYNC_JS(int, pageDeliverSave, (int target, const char* bytes, int length), {
+    return (await DiscadaPage.deliverSave(target, HEAPU8.slice(bytes, bytes + length))) ? 1 : 0;
 });
 
 // The type list as the page takes it: a line per type, its description and pattern split by a tab.
@@ -58,22 +68,36 @@ std::string suggestedName(const FileRequest& request) {
 FileChoice WebFileChooser::choose(const FileRequest& request) {
     std::filesystem::remove_all(std::string(kRecordFolder));
     std::filesystem::create_directory(std::string(kRecordFolder));
-    const std::unique_ptr<char, decltype(&std::free)> answer(
+    saveTarget_.reset();
+    char* answeredName = nullptr;
+    int target = 0;
+    const int outcome =
         request.kind == FileDialogKind::Open
-            ? pageChooseOpen(std::string(kRecordFolder).c_str(), static_cast<int>(readLimit_))
+            ? pageChooseOpen(std::string(kRecordFolder).c_str(), static_cast<int>(readLimit_),
+                             &answeredName)
             : pageChooseSave(std::string(request.title).c_str(), suggestedName(request).c_str(),
                              filterLines(request.filters).c_str(),
-                             std::string(request.defaultExtension).c_str()),
-        &std::free);
-    const std::string_view text = answer ? answer.get() : "F";
-    if (text.empty() || text[0] == 'F') return {.outcome = FileChoiceOutcome::Failed};
-    if (text[0] != 'C') return {.outcome = FileChoiceOutcome::Cancelled};
-    return {.outcome = FileChoiceOutcome::Chosen,
-            .path = std::string(kRecordFolder) + "/" + std::string(text.substr(1))};
+                             std::string(request.defaultExtension).c_str(), &answeredName, &target);
+    const std::unique_ptr<char, decltype(&std::free)> name(answeredName, &std::free);
+    switch (static_cast<FileChoiceOutcome>(outcome)) {
+        case FileChoiceOutcome::Chosen:
+            // The page could not hand over the name.
+            if (!name) break;
+            if (request.kind == FileDialogKind::Save) saveTarget_ = target;
+            return {.outcome = FileChoiceOutcome::Chosen,
+                    .path = std::string(kRecordFolder) + "/" + name.get()};
+        case FileChoiceOutcome::Cancelled:
+            return {.outcome = FileChoiceOutcome::Cancelled};
+        case FileChoiceOutcome::Failed:
+            break;
+    }
+    return {.outcome = FileChoiceOutcome::Failed};
 }
 
-bool WebFileChooser::deliver(std::string_view bytes) {
-    return pageDeliverSave(bytes.data(), static_cast<int>(bytes.size())) != 0;
+bool WebFileChooser::writeSaved(std::ostream& file, std::string_view bytes) {
+    const std::optional<int> target = std::exchange(saveTarget_, std::nullopt);
+    return writeAllBytes(file, bytes) && target &&
+           pageDeliverSave(*target, bytes.data(), static_cast<int>(bytes.size())) != 0;
 }
 
 }  // namespace discada

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <optional>
 #include <string_view>
 
 #include "platform/file_chooser.h"
@@ -8,20 +9,23 @@
 namespace discada {
 
 // The record dialogs in the page. Saving asks for a name with the browser's save dialog where
-// it has one, else with a box in the page; the bytes are then delivered there (or downloaded)
-// by `deliver`. Opening asks with the browser's file picker and copies the start of the chosen
-// file, at most `readLimit` bytes, into the module's memory, where the game reads it by path.
+// it has one, else with a box in the page, and the written bytes are handed to what the page
+// chose: the browser's file, or a download of that name. Opening asks with the browser's file
+// picker and copies the start of the chosen file, at most `readLimit` bytes, into the module's
+// memory, where the game reads it by path.
 class WebFileChooser final : public FileChooser {
 public:
     explicit WebFileChooser(std::size_t readLimit) : readLimit_(readLimit) {}
 
     FileChoice choose(const FileRequest& request) override;
-
-    // Puts `bytes` where the last save dialog chose; false when that failed.
-    static bool deliver(std::string_view bytes);
+    // Writes the bytes into the module's file and hands them to the place the last save dialog
+    // chose.
+    bool writeSaved(std::ostream& file, std::string_view bytes) override;
 
 private:
     std::size_t readLimit_;
+    // The page's number for the place the last save dialog chose, until it is handed its bytes.
+    std::optional<int> saveTarget_;
 };
 
 }  // namespace discada

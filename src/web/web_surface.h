@@ -14,11 +14,8 @@ namespace discada {
 // it over the pixels in a Japanese font when the surface is shown.
 class WebSurface final : public Surface {
 public:
-    // The pixel the canvas shows for `colour`: bytes R, G, B, A in memory order. A sheet's pixel
-    // that its disc covers only in part carries the coverage as its A.
-    static constexpr std::uint32_t pixelOf(Colour colour, std::uint8_t alpha = 0xFF) {
-        return colour | std::uint32_t{alpha} << 24;
-    }
+    // The pixel the canvas shows for `colour`: bytes R, G, B, A in memory order.
+    static constexpr std::uint32_t pixelOf(Colour colour) { return colour | 0xFF000000u; }
 
     // A blank surface of width × height window pixels filled with white.
     WebSurface(int width, int height, double ratio);
@@ -30,11 +27,9 @@ public:
         std::string text;
     };
 
-    void fillRect(const Rect& area, Colour colour) override;
-    // `sprites` is a sheet drawn for this surface's ratio (discSheet): its tiles are copied pixel
-    // for pixel, from the device pixel nearest (x, y), and blended where a disc covers a pixel
-    // only in part.
-    void copyTransparent(const Surface& sprites, const Rect& source, int x, int y,
+    PixelScale scale() const override { return PixelScale::ofRatio(ratio_); }
+    void fillPixels(const Rect& pixels, Colour colour) override;
+    void copyTransparent(const Surface& sprites, const Rect& source, const Rect& to,
                          Colour transparent) override;
     // Clears the area to white and leaves the text for the page to draw there.
     void drawText(const Rect& area, std::string_view text) override;
@@ -47,10 +42,6 @@ public:
     std::vector<Text> takeTexts() { return std::move(texts_); }
 
 private:
-    struct DeviceRect {
-        int x1, y1, x2, y2;
-    };
-    DeviceRect toDevice(const Rect& area) const;
     bool contains(int x, int y) const {
         return x >= 0 && y >= 0 && x < deviceWidth_ && y < deviceHeight_;
     }

@@ -8,7 +8,8 @@ namespace discada {
 
 namespace {
 
-// The page's side of each call lives in page.js as the methods of `DiscadaPage`.
+// The page's side of each call lives in page.js as the methods of `DiscadaPage`. The icon is a
+// MessageIcon, whose values the page has been told by name.
 EM_ASYNC_JS(void, pageShowMessage, (const char* text, const char* caption, int icon),
             { await DiscadaPage.showMessage(UTF8ToString(text), UTF8ToString(caption), icon); });
 EM_JS(void, pageListReset, (), { DiscadaPage.listReset(); });
@@ -21,39 +22,23 @@ EM_JS(void, pageSetMenuState, (int id, int checked, int greyed),
       { DiscadaPage.setMenuState(id, checked != 0, greyed != 0); });
 EM_JS(void, pageRequestRepaint, (), { DiscadaPage.requestRepaint(); });
 
-// The icon as the page names it: 0 none, 1 information, 2 warning.
-int iconCode(MessageIcon icon) {
-    switch (icon) {
-        case MessageIcon::None:
-            return 0;
-        case MessageIcon::Information:
-            return 1;
-        case MessageIcon::Warning:
-            return 2;
-    }
-    return 0;
-}
-
 }  // namespace
 
 void WebWindowHost::showMessage(std::string_view text, std::string_view caption, MessageIcon icon) {
     if (!attached_) return;
-    pageShowMessage(std::string(text).c_str(), std::string(caption).c_str(), iconCode(icon));
+    pageShowMessage(std::string(text).c_str(), std::string(caption).c_str(),
+                    static_cast<int>(icon));
 }
 
 void WebWindowHost::listReset() {
-    listCount_ = 0;
     if (attached_) pageListReset();
 }
 
 void WebWindowHost::listInsertTop(std::string_view text) {
-    ++listCount_;
     if (attached_) pageListInsertTop(std::string(text).c_str());
 }
 
 void WebWindowHost::listDeleteTop() {
-    if (listCount_ == 0) return;
-    --listCount_;
     if (attached_) pageListDeleteTop();
 }
 
@@ -65,13 +50,7 @@ void WebWindowHost::showReplayButtons(bool shown) {
     if (attached_) pageShowReplayButtons(shown ? 1 : 0);
 }
 
-MenuItemState WebWindowHost::menuState(int commandId) const {
-    const auto found = menuStates_.find(commandId);
-    return found == menuStates_.end() ? MenuItemState{} : found->second;
-}
-
 void WebWindowHost::setMenuState(int commandId, MenuItemState state) {
-    menuStates_[commandId] = state;
     if (attached_) pageSetMenuState(commandId, state.checked ? 1 : 0, state.greyed ? 1 : 0);
 }
 

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <functional>
-#include <map>
 
 #include "platform/window_host.h"
 
@@ -20,12 +19,10 @@ public:
     void listReset() override;
     void listInsertTop(std::string_view text) override;
     void listDeleteTop() override;
-    int listCount() const override { return listCount_; }
     void listSelect(int index) override;
 
     void showReplayButtons(bool shown) override;
 
-    MenuItemState menuState(int commandId) const override;
     void setMenuState(int commandId, MenuItemState state) override;
 
     void requestRepaint() override;
@@ -36,8 +33,6 @@ public:
 
 private:
     std::function<void()> paint_;
-    int listCount_ = 0;
-    std::map<int, MenuItemState> menuStates_;
     bool attached_ = true;
 };
 

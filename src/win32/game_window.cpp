@@ -2,9 +2,7 @@
 
 #include <cassert>
 
-#include "game/commands.h"
-#include "game/discada.h"
-#include "game/shell_commands.h"
+#include "game/game_session.h"
 #include "game/window_layout.h"
 #include "win32/gdi_surface.h"
 #include "win32/shell_document_opener.h"
@@ -39,15 +37,18 @@ struct GameWindow::Session {
         : host(window),
           files(window),
           opener(window),
-          // The close request, handled before this returns: the window is then gone.
-          shell(host, opener, programFolder, [window] { ::SendMessageW(window, WM_CLOSE, 0, 0); }),
-          game(host, files, clock) {}
+          game({.window = host,
+                .files = files,
+                .clock = clock,
+                .opener = opener,
+                .installedHelpFolder = programFolder,
+                // The close request, handled before this returns: the window is then gone.
+                .close = [window] { ::SendMessageW(window, WM_CLOSE, 0, 0); }}) {}
 
     Win32WindowHost host;
     Win32FileChooser files;
     ShellDocumentOpener opener;
-    ShellCommands shell;
-    Discada game;
+    GameSession game;
 };
 
 GameWindow* GameWindow::instance_ = nullptr;
@@ -88,14 +89,12 @@ LRESULT GameWindow::handle(HWND window, UINT message, WPARAM wParam, LPARAM lPar
             return 0;
         case WM_COMMAND:
             // The high half of the id (a control's notification, the accelerator mark) is
-            // ignored by the dispatcher.
-            dispatchCommand(session_->game, session_->host, session_->shell,
-                            static_cast<std::uint32_t>(wParam));
+            // ignored by the game.
+            session_->game.command(static_cast<std::uint32_t>(wParam));
             return 0;
         case WM_LBUTTONUP:
             // A click counts where the button is released, in unsigned client coordinates.
-            session_->game.onBoardClick(scale_.logical(LOWORD(lParam)),
-                                        scale_.logical(HIWORD(lParam)));
+            session_->game.click(scale_.logical(LOWORD(lParam)), scale_.logical(HIWORD(lParam)));
             return 0;
         case WM_DPICHANGED:
             onDpiChanged(window, HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
@@ -114,20 +113,26 @@ void GameWindow::onCreate(HWND window) {
     ::SetWindowPos(window, nullptr, 0, 0, scale_.pixels(kWindowOuterWidth),
                    scale_.pixels(kWindowOuterHeight), SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     makeSurfaces(window);
-    session_->game.newGame(GameMode::ComputerWhite);
+    session_->game.start();
     ::InvalidateRect(window, nullptr, FALSE);
 }
 
 void GameWindow::makeSurfaces(HWND window) {
-    const auto instance = reinterpret_cast<HINSTANCE>(::GetWindowLongPtrW(window, GWLP_HINSTANCE));
-    const bool fine = scale_.wantsFineSheet();
-    const HBITMAP sheet = ::LoadBitmapW(instance, fine ? L"PIECE_IMG_2X" : L"PIECE_IMG");
-    const DisplayScale sheetScale(fine ? 2 * DisplayScale::kLogicalDpi : DisplayScale::kLogicalDpi);
     const HDC screen = ::GetDC(window);
-    const GdiSurface loaded(screen, sheet, sheetScale);
-    sprites_ = std::make_unique<GdiSurface>(screen, loaded, scale_);
+    sprites_ = discSheet(window, screen);
     backBuffer_ = std::make_unique<GdiSurface>(screen, kBackBufferWidth, kBackBufferHeight, scale_);
     ::ReleaseDC(window, screen);
+}
+
+// The sheets compiled into the program serve one and two device pixels per logical one; at any
+// other scale the sheet is drawn at that scale, so that no disc is stretched.
+std::unique_ptr<GdiSurface> GameWindow::discSheet(HWND window, HDC screen) const {
+    const bool fine = scale_ == PixelScale(2, 1);
+    if (!fine && scale_ != PixelScale(1, 1))
+        return std::make_unique<GdiSurface>(screen, drawDiscSheet(scale_), scale_);
+    const auto instance = reinterpret_cast<HINSTANCE>(::GetWindowLongPtrW(window, GWLP_HINSTANCE));
+    const HBITMAP sheet = ::LoadBitmapW(instance, fine ? L"PIECE_IMG_2X" : L"PIECE_IMG");
+    return std::make_unique<GdiSurface>(screen, sheet, scale_);
 }
 
 void GameWindow::onPaint(HWND window) {

@@ -42,6 +42,7 @@ private:
     void onDpiChanged(HWND window, int dpi, const RECT& suggested);
     // The back buffer and the disc sheet for the current scale.
     void makeSurfaces(HWND window);
+    std::unique_ptr<GdiSurface> discSheet(HWND window, HDC screen) const;
     // The move list's font at the current scale, in place of the one it had.
     void setListFont(HWND list);
     // The move list and the replay buttons where the layout puts them at the current scale.

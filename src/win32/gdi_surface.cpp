@@ -1,6 +1,7 @@
 #include "win32/gdi_surface.h"
 
 #include <cassert>
+#include <cstdint>
 
 #include "win32/ui_font.h"
 #include "win32/wide_text.h"
@@ -14,6 +15,25 @@ constexpr LONG kPanelLineHeight = 16;
 
 RECT toRect(const Rect& area) {
     return {area.x1, area.y1, area.x2, area.y2};
+}
+
+// A top-down 32-bit bitmap of the sheet's pixels, which hold red in the low byte where the
+// bitmap holds blue.
+HBITMAP sheetBitmap(HDC screen, const SheetPixels& sheet) {
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    info.bmiHeader.biWidth = sheet.width;
+    info.bmiHeader.biHeight = -sheet.height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    const HBITMAP bitmap = ::CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    if (bitmap == nullptr) return nullptr;
+    auto* pixel = static_cast<std::uint32_t*>(bits);
+    for (const Colour colour : sheet.pixels)
+        *pixel++ = (std::uint32_t{redOf(colour)} << 16) | (greenOf(colour) << 8) | blueOf(colour);
+    return bitmap;
 }
 
 }  // namespace
@@ -31,19 +51,10 @@ GdiSurface::GdiSurface(HDC screen, HBITMAP bitmap, DisplayScale scale)
       scale_(scale),
       bitmap_(bitmap),
       originalBitmap_(::SelectObject(dc_, bitmap_)) {
-    // A picture redrawn at another scale keeps the nearest pixels: none merged into darker
-    // ones, none blended with the red around the discs, which must stay pure to be skipped.
-    ::SetStretchBltMode(dc_, COLORONCOLOR);
 }
 
-GdiSurface::GdiSurface(HDC screen, const GdiSurface& source, DisplayScale scale)
-    : GdiSurface(screen,
-                 ::CreateCompatibleBitmap(screen, scale.pixels(source.logicalSize().cx),
-                                          scale.pixels(source.logicalSize().cy)),
-                 scale) {
-    const SIZE from = source.deviceSize();
-    const SIZE to = deviceSize();
-    ::StretchBlt(dc_, 0, 0, to.cx, to.cy, source.dc_, 0, 0, from.cx, from.cy, SRCCOPY);
+GdiSurface::GdiSurface(HDC screen, const SheetPixels& sheet, DisplayScale scale)
+    : GdiSurface(screen, sheetBitmap(screen, sheet), scale) {
 }
 
 GdiSurface::~GdiSurface() {
@@ -53,33 +64,20 @@ GdiSurface::~GdiSurface() {
     if (font_ != nullptr) ::DeleteObject(font_);
 }
 
-SIZE GdiSurface::deviceSize() const {
-    BITMAP bitmap{};
-    ::GetObjectW(bitmap_, sizeof bitmap, &bitmap);
-    return {bitmap.bmWidth, bitmap.bmHeight};
-}
-
-SIZE GdiSurface::logicalSize() const {
-    const SIZE device = deviceSize();
-    return {scale_.logical(device.cx), scale_.logical(device.cy)};
-}
-
-void GdiSurface::fillRect(const Rect& area, Colour colour) {
-    const RECT rect = toRect(scale_.pixels(area));
+void GdiSurface::fillPixels(const Rect& pixels, Colour colour) {
+    const RECT rect = toRect(pixels);
     const HBRUSH brush = ::CreateSolidBrush(colour);
     ::FillRect(dc_, &rect, brush);
     ::DeleteObject(brush);
 }
 
-void GdiSurface::copyTransparent(const Surface& sprites, const Rect& source, int x, int y,
+void GdiSurface::copyTransparent(const Surface& sprites, const Rect& source, const Rect& to,
                                  Colour transparent) {
     const auto* sheet = dynamic_cast<const GdiSurface*>(&sprites);
     assert(sheet != nullptr && "the disc sheet lives in a GDI surface");
     if (sheet == nullptr) return;
-    const Rect from = sheet->scale_.pixels(source);
-    const Rect to = scale_.pixels({x, y, x + source.width(), y + source.height()});
-    ::TransparentBlt(dc_, to.x1, to.y1, to.width(), to.height(), sheet->dc_, from.x1, from.y1,
-                     from.width(), from.height(), transparent);
+    ::TransparentBlt(dc_, to.x1, to.y1, to.width(), to.height(), sheet->dc_, source.x1, source.y1,
+                     source.width(), source.height(), transparent);
 }
 
 void GdiSurface::drawText(const Rect& area, std::string_view text) {

@@ -26,9 +26,9 @@ void Win32WindowHost::showMessage(std::string_view text, std::string_view captio
     ::MessageBoxW(window_, widen(text).c_str(), widen(caption).c_str(), MB_OK | iconStyle(icon));
 }
 
-LRESULT Win32WindowHost::toMoveList(UINT message, WPARAM wParam, LPARAM lParam) const {
-    const HWND list = ::FindWindowExW(window_, nullptr, L"LISTBOX", nullptr);
-    return list != nullptr ? ::SendMessageW(list, message, wParam, lParam) : 0;
+void Win32WindowHost::toMoveList(UINT message, WPARAM wParam, LPARAM lParam) const {
+    if (const HWND list = ::FindWindowExW(window_, nullptr, L"LISTBOX", nullptr))
+        ::SendMessageW(list, message, wParam, lParam);
 }
 
 void Win32WindowHost::listReset() {
@@ -44,12 +44,9 @@ void Win32WindowHost::listDeleteTop() {
     toMoveList(LB_DELETESTRING, 0, 0);
 }
 
-int Win32WindowHost::listCount() const {
-    return static_cast<int>(toMoveList(LB_GETCOUNT, 0, 0));
-}
-
 void Win32WindowHost::listSelect(int index) {
-    // -1 clears the selection; any other index is also scrolled into view.
+    // kNoListEntry, -1 to the list box too, clears the selection; any other index is also
+    // scrolled into view.
     toMoveList(LB_SETCURSEL, static_cast<WPARAM>(index), 0);
 }
 
@@ -59,14 +56,6 @@ void Win32WindowHost::showReplayButtons(bool shown) {
         if (const HWND button = ::FindWindowExW(window_, nullptr, L"BUTTON", caption.c_str()))
             ::ShowWindow(button, shown ? SW_SHOW : SW_HIDE);
     }
-}
-
-MenuItemState Win32WindowHost::menuState(int commandId) const {
-    const UINT state =
-        ::GetMenuState(::GetMenu(window_), static_cast<UINT>(commandId), MF_BYCOMMAND);
-    // No such item: nothing set.
-    if (state == static_cast<UINT>(-1)) return {};
-    return {.checked = (state & MF_CHECKED) != 0, .greyed = (state & MF_GRAYED) != 0};
 }
 
 void Win32WindowHost::setMenuState(int commandId, MenuItemState state) {

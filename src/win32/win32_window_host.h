@@ -18,20 +18,18 @@ public:
     void listReset() override;
     void listInsertTop(std::string_view text) override;
     void listDeleteTop() override;
-    int listCount() const override;
     void listSelect(int index) override;
 
     void showReplayButtons(bool shown) override;
 
-    MenuItemState menuState(int commandId) const override;
     void setMenuState(int commandId, MenuItemState state) override;
 
     void requestRepaint() override;
     void paintNow() override;
 
 private:
-    // Sends `message` to the move list; 0 when there is none.
-    LRESULT toMoveList(UINT message, WPARAM wParam, LPARAM lParam) const;
+    // Sends `message` to the move list, when there is one.
+    void toMoveList(UINT message, WPARAM wParam, LPARAM lParam) const;
 
     HWND window_;
 };

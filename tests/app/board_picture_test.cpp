@@ -2,10 +2,13 @@
 
 #include <QFile>
 #include <QtEndian>
+#include <algorithm>
+#include <set>
 
 #include "app/disc_sheet.h"
 #include "app/qt_surface.h"
 #include "board/board.h"
+#include "board/disc_sheet.h"
 #include "board/dsc_board.h"
 #include "window_table.h"
 
@@ -87,6 +90,39 @@ TEST(DiscSheet, BothSheetsHoldAWhiteAndABlackDiscFillingTheirTilesOnPureRed) {
                 }
             }
             EXPECT_TRUE(top && bottom && left && right) << sheet.resource << " tile " << tile.x;
+        }
+    }
+}
+
+// Drawn at one and two device pixels per window pixel, the discs are the compiled sheets' own,
+// apart from their edges: the two descriptions of the discs have not drifted apart.
+TEST(DiscSheet, DrawnSheetsAgreeWithTheCompiledOnesAwayFromTheEdges) {
+    for (const Sheet sheet : kSheets) {
+        const QImage compiled(QString::fromLatin1(sheet.resource));
+        const SheetPixels drawn = drawDiscSheet(PixelScale(sheet.scale, 1));
+        ASSERT_EQ(QSize(drawn.width, drawn.height), compiled.size()) << sheet.resource;
+        for (int y = 1; y + 1 < drawn.height; ++y) {
+            for (int x = 1; x + 1 < drawn.width; ++x) {
+                const QColor want = at(compiled, x, y);
+                bool even = true;
+                for (int dy = -1; dy <= 1; ++dy) {
+                    for (int dx = -1; dx <= 1; ++dx) {
+                        const QColor near = at(compiled, x + dx, y + dy);
+                        even = even && (near == kRed) == (want == kRed) &&
+                               std::abs(near.red() - want.red()) <= 2;
+                    }
+                }
+                if (!even) continue;
+                const Colour got = drawn.pixels[static_cast<std::size_t>(y) * drawn.width + x];
+                const QColor shown(redOf(got), greenOf(got), blueOf(got));
+                if (want == kRed) {
+                    ASSERT_EQ(shown, kRed) << sheet.resource << " " << x << "," << y;
+                } else {
+                    ASSERT_TRUE(isGrey(shown)) << sheet.resource << " " << x << "," << y;
+                    ASSERT_NEAR(shown.red(), want.red(), 2)
+                        << sheet.resource << " " << x << "," << y;
+                }
+            }
         }
     }
 }
@@ -232,6 +268,67 @@ TEST(HighDensityPicture, WindowDrawsAtItsScreensDensity) {
     const int scale = qRound(ratio);
     const QtSurface sheet = discSheet(ratio);
     expectTileShowsSheet(image, {143 * scale, 185 * scale}, sheet.image(), 40 * scale, 40 * scale);
+}
+
+// The widths of the dark runs along device row `y` up to `end`, and of the gaps between them.
+struct DarkRuns {
+    std::vector<int> widths;
+    std::vector<int> gaps;
+};
+DarkRuns darkRunsAlong(const QImage& image, int y, int end) {
+    DarkRuns runs;
+    int runEnd = -1;
+    for (int x = 0; x < end; ++x) {
+        const QColor c = at(image, x, y);
+        const bool dark = c.red() < 100 && c.green() < 100 && c.blue() < 100;
+        const bool starts = dark && (x == 0 || runEnd != x);
+        if (starts && !runs.widths.empty()) runs.gaps.push_back(x - runEnd);
+        if (starts) runs.widths.push_back(0);
+        if (dark) {
+            ++runs.widths.back();
+            runEnd = x + 1;
+        }
+    }
+    return runs;
+}
+
+// CTest runs this once more at QT_SCALE_FACTOR 1.25 and once at 1.75, where each line used to
+// round alone and the discs were a sheet stretched pixel by pixel.
+TEST(FractionalScalePicture, LinesKeepOneWidthCellsStayEvenAndDiscEdgesAreSmooth) {
+    WindowTable table;
+    const qreal ratio = table.view().devicePixelRatioF();
+    if (const QByteArray factor = qgetenv("QT_SCALE_FACTOR"); !factor.isEmpty()) {
+        EXPECT_EQ(ratio, factor.toDouble());
+    }
+    const QImage image = table.view().grab().toImage();
+
+    // Along the rows of cells without a disc, two window pixels below their top: the frame at
+    // both ends, seven lines of one width between, cells within a pixel of each other.
+    for (const int row : {1, 2, 3, 6, 7, 8}) {
+        const int y = qRound((42 * row - 23) * ratio);
+        const DarkRuns runs = darkRunsAlong(image, y, qRound(363 * ratio));
+        ASSERT_EQ(runs.widths.size(), 9u) << "row " << row;
+        EXPECT_EQ(runs.widths.front(), runs.widths.back()) << "row " << row;
+        const std::set<int> lines(runs.widths.begin() + 1, runs.widths.end() - 1);
+        EXPECT_EQ(lines.size(), 1u)
+            << "row " << row << ": lines " << ::testing::PrintToString(lines);
+        const auto [narrowest, widest] = std::minmax_element(runs.gaps.begin(), runs.gaps.end());
+        EXPECT_LE(*widest - *narrowest, 1) << "row " << row;
+    }
+
+    // The white disc on (4, 4): at a fractional scale its edge mixes the disc's greys with the
+    // board's violet, which no pixel of a sheet copied unchanged holds.
+    if (ratio == qRound(ratio)) return;
+    const int corner = qRound(143 * ratio);
+    const int size = qRound(40 * ratio);
+    int mixed = 0;
+    for (int y = corner; y < corner + size; ++y) {
+        for (int x = corner; x < corner + size; ++x) {
+            const QColor c = at(image, x, y);
+            if (!isGrey(c) && c != kBackground) ++mixed;
+        }
+    }
+    EXPECT_GT(mixed, size) << "the disc's edge is stepped";
 }
 
 TEST(StatusText, ShorterTextLeavesNoRemainsOfALongerOne) {

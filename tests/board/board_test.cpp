@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
+#include <set>
+
 #include "board/dsc_board.h"
 
 namespace discada {
@@ -94,6 +98,42 @@ TEST(Board, AssignmentCopiesDimensionsAndEveryCellIncludingTheRing) {
     target = alias;
     EXPECT_EQ(target.cellAt(4, 2).state(), 1);
     EXPECT_EQ(target.cellAt(1, 1).x(), 10);
+}
+
+Rect scaled(const Rect& area, int times) {
+    return {area.x1 * times, area.y1 * times, area.x2 * times, area.y2 * times};
+}
+
+// Windows' scaled displays, and Qt scale factors of 1.1 and 4/3 as 960ths.
+TEST(Board, DevicePixelsKeepLinesAlikeAndCellsEvenAtEveryScale) {
+    const DscBoard board;
+    const PixelScale scales[] = {{96, 96},  {120, 96}, {144, 96},   {168, 96},  {192, 96},
+                                 {240, 96}, {288, 96}, {1056, 960}, {1280, 960}};
+    for (const PixelScale scale : scales) {
+        const GridPixels grid = board.gridPixels(scale);
+        std::set<int> cellSizes;
+        for (int i = 1; i <= 8; ++i) {
+            const Rect cell = grid.cell(i, 9 - i);
+            cellSizes.insert({cell.width(), cell.height()});
+            // Where the cell begins in window pixels, within half a device pixel.
+            EXPECT_LE(std::abs(cell.x1 - (42 * i - 25) * scale.ratio()), 0.5) << scale.ratio();
+        }
+        EXPECT_LE(*cellSizes.rbegin() - *cellSizes.begin(), 1) << scale.ratio();
+        EXPECT_GE(*cellSizes.begin(), scale.width(40)) << "a disc overlaps a line";
+        const Rect frame = grid.frame;
+        const Rect background = grid.background;
+        EXPECT_TRUE(frame.x1 >= background.x1 && frame.y1 >= background.y1 &&
+                    frame.x2 <= background.x2 && frame.y2 <= background.y2)
+            << scale.ratio();
+    }
+    for (const int times : {1, 2, 3}) {
+        const GridPixels grid = board.gridPixels(PixelScale(times, 1));
+        EXPECT_EQ(grid.background, scaled({5, 5, 363, 363}, times));
+        EXPECT_EQ(grid.frame, scaled({15, 15, 353, 353}, times));
+        EXPECT_EQ(grid.lineAfterColumn(1), scaled({57, 17, 59, 351}, times));
+        EXPECT_EQ(grid.lineAfterRow(7), scaled({17, 309, 351, 311}, times));
+        EXPECT_EQ(grid.cell(8, 8), scaled({311, 311, 351, 351}, times));
+    }
 }
 
 }  // namespace

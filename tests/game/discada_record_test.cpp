@@ -48,7 +48,7 @@ protected:
         int placements = 0;
         t.play(3, [&] { return ++placements == 20; });
         t.files.answerWith(path);
-        EXPECT_EQ(t.game.saveGame(), 0);
+        t.command(command::kSaveRecord);
         return formatRecord(t.game.match());
     }
 
@@ -57,7 +57,7 @@ protected:
 
 TEST_F(RecordFiles, SaveWritesThroughTheSaveDialogWhoseNameSurvivesNewGames) {
     GameTable t(GameMode::TwoPlayers);
-    EXPECT_EQ(t.game.saveGame(), -1);  // nothing placed: no dialog
+    t.command(command::kSaveRecord);  // nothing placed: no dialog
     EXPECT_TRUE(t.files.requests.empty());
     const std::string saved = playAndSave(t, u8("対局.txt"));
     EXPECT_EQ(contents(u8("対局.txt")), saved);
@@ -80,7 +80,8 @@ TEST_F(RecordFiles, SavedAtMoveTenOfAReplayHoldsTenLinesAndLoadsToThatPosition) 
     GameTable t(GameMode::TwoPlayers);
     playAndSave(t, u8("full.txt"));
     load(t, u8("full.txt"));
-    t.game.replayBack(10);
+    for (int press = 0; press < 10; ++press)
+        t.command(command::kReplayBack);
     t.files.answerWith(u8("ten.txt"));
     t.command(command::kSaveRecord);
     const std::string ten = contents(u8("ten.txt"));
@@ -96,19 +97,19 @@ TEST_F(RecordFiles, AFailedSaveKeepsTheEarlierFileByteForByteAndSaysSo) {
     GameTable t(GameMode::TwoPlayers);
     const std::string earlier = playAndSave(t, u8("game.txt"));
     t.place(legalOf(t.game.match()).front());
-    t.game.saveDialog().setWriteStep([](std::ostream& file, std::string_view bytes) {
+    t.files.writeStep = [](std::ostream& file, std::string_view bytes) {
         file.write(bytes.data(), static_cast<std::streamsize>(bytes.size() / 2));
         return false;  // the disk filled up half-way
-    });
+    };
     t.files.answerWith(u8("game.txt"));
-    EXPECT_EQ(t.game.saveGame(), 0);
+    t.command(command::kSaveRecord);
     EXPECT_EQ(contents(u8("game.txt")), earlier);
     EXPECT_EQ(std::distance(fs::directory_iterator(native(u8(""))), {}), 1);
 
     t.files.answerWith(u8("no folder/game.txt"));
-    t.game.saveGame();
+    t.command(command::kSaveRecord);
     t.files.answers.push_back({FileChoiceOutcome::Failed, {}});
-    t.game.saveGame();
+    t.command(command::kSaveRecord);
     EXPECT_EQ(t.game.saveDialog().lastError(), "GetSaveFileError");
     EXPECT_EQ(t.window.messages, (Events{kSaveFailed, kSaveFailed, kSaveFailed}));
 }
@@ -123,17 +124,20 @@ TEST_F(RecordFiles, LoadingReplaysTheRecordAndTheStepsStopAtBothEnds) {
     EXPECT_EQ(t.window.entries, (Events{" 3手目 黒(3, 4)", " 2手目 白(3, 3)", " 1手目 黒(4, 3)"}));
     EXPECT_TRUE(t.window.selected == 0 && t.window.buttonsShown && t.window.menu[400].greyed);
     EXPECT_EQ(t.game.statusText(), "後手の番(白)     \n\n黒： 5 \n白： 2 ");
-    EXPECT_EQ(t.place({2, 3}), -1);
-    EXPECT_EQ(t.game.undo(), -1);
+    EXPECT_EQ(t.place({2, 3}), ClickResult::Refused);
+    t.command(command::kUndo);
+    EXPECT_EQ(t.game.match().movesPlayed(), 3);
+    EXPECT_EQ(t.window.entries.size(), 3u);
 
     t.window.takeEvents();
     t.command(command::kReplayForward);  // already at the end
     t.command(command::kReplayBack);
     t.command(command::kReplayFirst);  // the remaining two
-    EXPECT_EQ(t.game.replayBack(1), 0);
+    t.command(command::kReplayBack);   // already at the start
+    EXPECT_EQ(t.game.match().movesPlayed(), 0);
     EXPECT_EQ(t.window.takeEvents(),
               (Events{"list select 0", "repaint", "list select 1", "repaint", "list select 2",
-                      "list select -1", "repaint", "list select 2", "list select -1"}));
+                      "list select -1", "repaint", "list select 2", "list select -1", "repaint"}));
     EXPECT_EQ(t.game.statusText(), "先手の番(黒)     \n\n黒： 2 \n白： 2 ");
     for (const int placements : {1, 2}) {
         t.command(command::kReplayForward);
@@ -167,6 +171,26 @@ TEST_F(RecordFiles, LoadingStopsAtTheFirstBadPlacementAndReportsAnUnusableRecord
     EXPECT_EQ(t.game.match().movesPlayed(), 4);
     EXPECT_EQ(t.window.entries.size(), 4u);
     EXPECT_TRUE(t.game.replayMode() && t.window.buttonsShown);
+}
+
+// Called directly, the controller tells what became of a load, a save and a replay step, and shows
+// the failure boxes itself.
+TEST_F(RecordFiles, TheControllerReportsLoadsAndSavesItself) {
+    write(u8("bad.txt"), " 1:9,3(1)\r\n");
+    write(u8("three.txt"), kThree);
+    ControllerTable t(GameMode::ComputerWhite);
+    EXPECT_EQ(t.game.saveGame(), SaveResult::NothingToSave);
+    EXPECT_EQ(t.game.loadRecord(), LoadResult::NothingRead);  // cancelled
+    t.files.answerWith(u8("bad.txt"));
+    EXPECT_EQ(t.game.loadRecord(), LoadResult::NothingUsable);
+    EXPECT_EQ(t.window.messages, Events{kLoadFailed});
+    t.files.answerWith(u8("three.txt"));
+    EXPECT_EQ(t.game.loadRecord(), LoadResult::Loaded);
+    EXPECT_EQ(t.game.replayBack(2), 2);
+    EXPECT_EQ(t.game.replayForward(60), 2);
+    t.files.answers.push_back({FileChoiceOutcome::Failed, {}});
+    EXPECT_EQ(t.game.saveGame(), SaveResult::Done);
+    EXPECT_EQ(t.window.messages, (Events{kLoadFailed, kSaveFailed}));
 }
 
 }  // namespace

@@ -32,13 +32,13 @@ TEST(GameStart, PersonOpensAsBlackAtLevelOneOrTheComputerOpensInModeOne) {
 TEST(BoardClick, ShowsThePersonsDiscBeforeTheReplyAndRefusesOthersSilently) {
     GameTable t;
     t.window.takeEvents();
-    EXPECT_EQ(t.place({4, 4}), -3);              // occupied
-    EXPECT_EQ(t.place({1, 1}), -3);              // brackets nothing
-    EXPECT_EQ(t.game.onBoardClick(57, 30), -2);  // the line between columns 1 and 2
-    EXPECT_EQ(t.game.onBoardClick(16, 30), -2);  // the frame
-    EXPECT_EQ(t.game.onBoardClick(450, 30), -2);
+    EXPECT_EQ(t.place({4, 4}), ClickResult::NotLegal);           // occupied
+    EXPECT_EQ(t.place({1, 1}), ClickResult::NotLegal);           // brackets nothing
+    EXPECT_EQ(t.session.click(57, 30), ClickResult::NotOnCell);  // between columns 1 and 2
+    EXPECT_EQ(t.session.click(16, 30), ClickResult::NotOnCell);  // the frame
+    EXPECT_EQ(t.session.click(450, 30), ClickResult::NotOnCell);
     EXPECT_TRUE(t.window.takeEvents().empty());
-    EXPECT_EQ(t.place({4, 3}), 0);
+    EXPECT_EQ(t.place({4, 3}), ClickResult::Done);
     const Events events = t.window.takeEvents();
     ASSERT_EQ(events.size(), 7u);
     EXPECT_EQ(Events(events.begin(), events.begin() + 4),
@@ -59,10 +59,10 @@ TEST(TwoPersonGame, ShowsEachPassTheEndAndTheResultWithoutTheComputer) {
     EXPECT_EQ(Events(t.window.messages.end() - 2, t.window.messages.end()),
               (Events{kBothBlocked, "結果|information|黒：51\n白：12\n黒の勝ち"}));
     EXPECT_EQ(t.game.statusText(), kGameOver + "\n\n黒：51 \n白：12 ");
-    EXPECT_EQ(t.window.listCount(), t.game.match().movesPlayed());
+    EXPECT_EQ(std::ssize(t.window.entries), t.game.match().movesPlayed());
     EXPECT_EQ(t.clock.now, 0u);
     for (std::int32_t c = 1; c <= 8; ++c)
-        EXPECT_EQ(t.place({c, 1}), -3);
+        EXPECT_EQ(t.place({c, 1}), ClickResult::NotLegal);
 
     GameTable full(GameMode::TwoPlayers);
     full.playToEnd(12);  // the 60th placement ends it 32 to 32
@@ -90,30 +90,31 @@ TEST(ComputerGame, ShutOutPersonPassesWhileTheComputerPlacesAgain) {
         t.command(command::kUndo);
         EXPECT_GE(before - t.game.match().movesPlayed(), 3);
         EXPECT_EQ(t.game.match().sideToMove(), kBlack);
-        EXPECT_EQ(t.window.listCount(), t.game.match().movesPlayed());
+        EXPECT_EQ(std::ssize(t.window.entries), t.game.match().movesPlayed());
     });
 }
 
 TEST(ComputerGame, ClicksArrivingThroughItsMessageBoxesAreRefused) {
     GameTable t;
-    t.game.setLevel(0);
-    std::vector<std::int32_t> answers;
+    t.command(command::kLevel0);
+    std::vector<ClickResult> answers;
     t.window.whileMessageOpen = [&] {
         if (t.game.busy()) answers.push_back(t.place({1, 1}));
     };
     for (unsigned seed = 1; answers.empty() && seed <= 50; ++seed) {
-        t.game.newGame(GameMode::ComputerWhite);
+        t.command(command::kNewGameAsBlack);
         t.playToEnd(seed);
     }
     ASSERT_FALSE(answers.empty());
-    EXPECT_EQ(std::count(answers.begin(), answers.end(), -1), std::ssize(answers));
+    EXPECT_EQ(std::count(answers.begin(), answers.end(), ClickResult::Refused),
+              std::ssize(answers));
 }
 
 // The computer's placements each take 500 ms of the clock, however fast it chose.
 TEST(ComputerGame, SearchLevelsPlayToTheEndAtHalfASecondPerPlacement) {
     for (const std::int32_t level : {1, 2}) {
         GameTable t;
-        t.game.setLevel(level);
+        t.command(levelCommand(level));
         t.playToEnd(7);
         ASSERT_TRUE(t.game.match().isOver()) << "level " << level;
         EXPECT_NE(t.window.messages.back().find("の勝ち"), std::string::npos);
@@ -129,16 +130,20 @@ TEST(ComputerGame, SearchLevelsPlayToTheEndAtHalfASecondPerPlacement) {
 
 TEST(Menu, LevelChecksItsItemAndSaveAtEndOpensTheDialogAfterTheResult) {
     GameTable t(GameMode::TwoPlayers);
-    t.game.setLevel(3);  // the hidden level has no item
+    t.command(command::kLevel3);  // the hidden level has no item
     for (const int item : {200, 210, 220})
         EXPECT_FALSE(t.window.menu[item].checked);
-    t.game.setLevel(0);
+    t.command(command::kLevel0);
     EXPECT_TRUE(t.window.menu[200].checked && !t.window.menu[210].checked);
+    // Chosen again, the item is marked again: a desktop menu may have toggled it by itself.
+    t.window.takeEvents();
+    t.command(command::kLevel0);
+    EXPECT_EQ(t.window.takeEvents(), (Events{"menu 200 normal", "menu 200 checked", "repaint"}));
 
-    t.game.toggleSaveAtEnd();
-    t.game.toggleSaveAtEnd();
+    t.command(command::kSaveAtEnd);
+    t.command(command::kSaveAtEnd);
     EXPECT_FALSE(t.game.saveAtEnd() || t.window.menu[520].checked);
-    t.game.toggleSaveAtEnd();
+    t.command(command::kSaveAtEnd);
     EXPECT_TRUE(t.game.saveAtEnd() && t.window.menu[520].checked);
     t.window.whileMessageOpen = [&] { EXPECT_TRUE(t.files.requests.empty()); };
     t.playToEnd(6367);  // nine placements leave no white disc

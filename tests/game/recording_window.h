@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <iterator>
 #include <map>
 #include <string>
 #include <string_view>
@@ -40,17 +41,13 @@ public:
         if (selected >= 0) --selected;
         log("list delete");
     }
-    int listCount() const override { return static_cast<int>(entries.size()); }
     void listSelect(int index) override {
-        selected = index < listCount() ? index : -1;
+        selected = index < std::ssize(entries) ? index : -1;
         log("list select " + std::to_string(index));
     }
     void showReplayButtons(bool shown) override {
         buttonsShown = shown;
         log(shown ? "buttons shown" : "buttons hidden");
-    }
-    MenuItemState menuState(int id) const override {
-        return menu.count(id) ? menu.at(id) : MenuItemState{};
     }
     void setMenuState(int id, MenuItemState state) override {
         menu[id] = state;

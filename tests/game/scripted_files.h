@@ -6,11 +6,13 @@
 #include <vector>
 
 #include "platform/file_chooser.h"
+#include "record/file_replacement.h"
 
 namespace discada {
 
 // A FileChooser answering from a script: each dialog takes the next queued answer, or is
-// cancelled when none is queued. Every request is kept, with its strings copied.
+// cancelled when none is queued. Every request is kept, with its strings copied. A save's bytes
+// are written by `writeStep`, which a test may make fail.
 class ScriptedFiles : public FileChooser {
 public:
     struct Asked {
@@ -30,6 +32,9 @@ public:
         if (afterAnswer) afterAnswer(answer);
         return answer;
     }
+    bool writeSaved(std::ostream& file, std::string_view bytes) override {
+        return writeStep(file, bytes);
+    }
     void answerWith(std::string path) {
         answers.push_back({FileChoiceOutcome::Chosen, std::move(path)});
     }
@@ -39,6 +44,7 @@ public:
     // Runs once the dialog has answered and before the game touches the file, as another program
     // might at that moment.
     std::function<void(const FileChoice&)> afterAnswer;
+    WriteStep writeStep = writeAllBytes;
 };
 
 }  // namespace discada

@@ -109,7 +109,7 @@ void expectOutcome(GameTable& t, const std::string& path, Outcome outcome, std::
         EXPECT_TRUE(t.window.messages.empty()) << what;
         EXPECT_TRUE(t.game.replayMode()) << what;
         EXPECT_EQ(t.game.match().movesPlayed(), placements) << what;
-        EXPECT_EQ(t.window.listCount(), placements) << what;
+        EXPECT_EQ(std::ssize(t.window.entries), placements) << what;
         EXPECT_TRUE(t.game.match().isConsistent()) << what << boardDump(t.game.match());
         return;
     }

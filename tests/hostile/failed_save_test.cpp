@@ -43,16 +43,16 @@ TEST(FailedSave, AWriteFailingAfterAnyNumberOfBytesKeepsTheEarlierRecord) {
     const std::string earlier = savedThenPlayedOn(t, path);
     const std::size_t length = formatRecord(t.game.match()).size();
     for (std::size_t written = 0; written <= length; ++written) {
-        t.game.saveDialog().setWriteStep([written](std::ostream& file, std::string_view bytes) {
+        t.files.writeStep = [written](std::ostream& file, std::string_view bytes) {
             file.write(bytes.data(), static_cast<std::streamsize>(written));
             return false;  // the disk filled up here
-        });
+        };
         expectFailedSave(t, path, std::to_string(written) + " bytes written");
         ASSERT_EQ(contentsOf(path), earlier) << written << " bytes written";
         ASSERT_EQ(folder.names(), std::vector<std::string>{"game.txt"});
     }
     // The game itself is whole: once the disk has room again it saves in full.
-    t.game.saveDialog().setWriteStep(writeAllBytes);
+    t.files.writeStep = writeAllBytes;
     t.files.answerWith(path);
     t.command(command::kSaveRecord);
     EXPECT_TRUE(t.window.messages.empty());

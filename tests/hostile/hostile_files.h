@@ -58,14 +58,9 @@ struct SeenGame {
 };
 
 inline SeenGame seenGame(GameTable& t) {
-    return {snapshotOf(t.game.match()),
-            t.window.entries,
-            t.window.selected,
-            t.window.buttonsShown,
-            t.window.menuState(command::kUndo),
-            t.game.mode(),
-            t.game.replayMode(),
-            t.game.statusText()};
+    return {
+        snapshotOf(t.game.match()),    t.window.entries, t.window.selected,   t.window.buttonsShown,
+        t.window.menu[command::kUndo], t.game.mode(),    t.game.replayMode(), t.game.statusText()};
 }
 
 // A record of a whole game of 60 placements, played at random from a fixed seed.

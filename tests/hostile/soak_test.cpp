@@ -28,16 +28,17 @@ public:
     int opens = 0;
 };
 
-// One window's controller, kept for the whole soak as a person would keep the program open.
+// One window's game, kept for the whole soak as a person would keep the program open.
 struct SoakTable {
-    void command(int id) { dispatchCommand(game, window, shell, static_cast<std::uint32_t>(id)); }
+    SoakTable() { session.start(); }
+    void command(int id) { session.command(static_cast<std::uint32_t>(id)); }
 
     RecordingWindow window;
     SoakFiles files;
     FakeClock clock;
     RecordingOpener opener;
-    ShellCommands shell{window, opener, {}, [] {}};
-    Discada game{window, files, clock};
+    GameSession session{{.window = window, .files = files, .clock = clock, .opener = opener}};
+    const Discada& game = session.game();
 };
 
 struct Figures {
@@ -52,7 +53,7 @@ struct Figures {
 void expectSoundPlay(const SoakTable& t, const std::string& where) {
     const DscProg& match = t.game.match();
     ASSERT_TRUE(match.isConsistent()) << where << boardDump(match);
-    ASSERT_EQ(t.window.listCount(), match.movesPlayed()) << where;
+    ASSERT_EQ(std::ssize(t.window.entries), match.movesPlayed()) << where;
     if (match.movesPlayed() > 0) {
         const CellPos m = match.currentMove();
         const std::string cell =
@@ -70,7 +71,7 @@ void expectReloads(SoakTable& reader, const std::string& path, const DscProg& ex
     ASSERT_TRUE(reader.window.messages.empty()) << where << ": " << reader.window.messages.front();
     ASSERT_EQ(snapshotOf(reader.game.match()), snapshotOf(expected))
         << where << boardDump(reader.game.match()) << boardDump(expected);
-    ASSERT_EQ(reader.window.listCount(), expected.movesPlayed()) << where;
+    ASSERT_EQ(std::ssize(reader.window.entries), expected.movesPlayed()) << where;
 }
 
 // Plays one game to its end, a random legal placement per click, with undos and saves checked
@@ -92,8 +93,8 @@ void playGame(SoakTable& t, SoakTable& checker, std::mt19937& random, Figures& f
         } else {
             const std::vector<CellPos> moves = legalOf(t.game.match());
             const CellPos m = moves[random() % moves.size()];
-            const Cell& cell = t.game.match().board().cellAt(m.column, m.row);
-            ASSERT_EQ(t.game.onBoardClick(cell.x() + 20, cell.y() + 20), 0) << where;
+            const CellCentre at = centreOf(t.game.match(), m);
+            ASSERT_EQ(t.session.click(at.x, at.y), ClickResult::Done) << where;
             ++figures.placements;
         }
         ASSERT_NO_FATAL_FAILURE(expectSoundPlay(t, where));

@@ -429,6 +429,9 @@ class DesktopPageTest(PageTest):
         before = self.board_cells()
         self.load(bytes(range(256)) * 64, "binary.txt")
         self.assertEqual(self.message(), LOAD_FAILED)
+        # The icon the game names, whatever number it has in the game.
+        self.assertEqual(self.js("return [...document.querySelectorAll('.box.message .icon')]"
+                                 ".map(i => i.className)"), ["icon warning"])
         self.close_message()
         self.idle()
         self.assertEqual(self.board_cells(), before)

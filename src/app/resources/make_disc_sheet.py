@@ -5,7 +5,8 @@ and pure red, the colour the board never copies, everywhere outside the discs.
 
     python3 make_disc_sheet.py disc_sheet.bmp [--scale N]
 
---scale multiplies every length, for sheets meant for high-density screens.
+--scale multiplies every length, for sheets meant for high-density screens. At the other scales
+the programs draw the same discs themselves (src/board/disc_sheet.cpp): change both together.
 """
 
 import argparse

@@ -22,10 +22,12 @@ const DiscadaPage = (() => {
     const kPanelFont = "16px " + getComputedStyle(document.documentElement).getPropertyValue("--ui-font");
     const kPanelLineHeight = 19;
     const kListRowHeight = 16;
-    // The message boxes' icon codes, as the game sends them.
-    const kIcons = [null, { name: "information", glyph: "i" }, { name: "warning", glyph: "!" }];
-    // The menu entry kinds of the game's menu table, in its order.
-    const Kind = { Menu: 0, SubMenu: 1, EndSubMenu: 2, Item: 3, CheckItem: 4, Separator: 5 };
+    // The game's enumerations that cross to the page as numbers, filled by name when the game
+    // starts (defineValue): the page never counts on their order.
+    const MessageIcon = {};
+    const MenuEntryKind = {};
+    const FileChoiceOutcome = {};
+    const gameValues = { MessageIcon, MenuEntryKind, FileChoiceOutcome };
     // Room left above the window where the screen has it.
     const kStagePadding = 8;
 
@@ -34,7 +36,6 @@ const DiscadaPage = (() => {
     let closed = false;
     let outerSize = [0, 0];
     let ratio = 0;
-    let pendingSave = null;
     const accelerators = [];
     const menuItems = new Map();
 
@@ -70,6 +71,12 @@ const DiscadaPage = (() => {
 
     function postCommand(id) {
         post(() => call("web_command", id));
+    }
+
+    // ---- What the game tells at its start --------------------------------------------------------
+
+    function defineValue(type, name, value) {
+        gameValues[type][name] = value;
     }
 
     // ---- Layout from the game's table -----------------------------------------------------------
@@ -426,7 +433,7 @@ const DiscadaPage = (() => {
     }
 
     function addMenuEntry(kind, id, text) {
-        if (kind === Kind.Menu) {
+        if (kind === MenuEntryKind.Menu) {
             const top = document.createElement("div");
             top.className = "top";
             top.setAttribute("role", "menuitem");
@@ -451,11 +458,11 @@ const DiscadaPage = (() => {
             return;
         }
         const menu = building.menus[building.menus.length - 1];
-        if (kind === Kind.EndSubMenu) {
+        if (kind === MenuEntryKind.EndSubMenu) {
             building.menus.pop();
             return;
         }
-        if (kind === Kind.Separator) {
+        if (kind === MenuEntryKind.Separator) {
             const line = document.createElement("div");
             line.className = "separator";
             line.setAttribute("role", "separator");
@@ -464,7 +471,7 @@ const DiscadaPage = (() => {
         }
         const item = document.createElement("div");
         item.className = "item";
-        item.setAttribute("role", kind === Kind.CheckItem ? "menuitemcheckbox" : "menuitem");
+        item.setAttribute("role", kind === MenuEntryKind.CheckItem ? "menuitemcheckbox" : "menuitem");
         const [label, hint] = text.split("\t");
         const check = document.createElement("span");
         check.className = "check";
@@ -479,7 +486,7 @@ const DiscadaPage = (() => {
         item.mnemonic = mnemonic;
         item.commandId = id;
         menu.append(item);
-        if (kind === Kind.SubMenu) {
+        if (kind === MenuEntryKind.SubMenu) {
             item.classList.add("sub");
             item.submenu = newMenu();
             item.append(item.submenu);
@@ -714,16 +721,24 @@ const DiscadaPage = (() => {
         return element;
     }
 
+    // How a message box shows its icon, a MessageIcon; null for none.
+    function iconLook(icon) {
+        if (icon === MessageIcon.Information) return { name: "information", glyph: "i" };
+        if (icon === MessageIcon.Warning) return { name: "warning", glyph: "!" };
+        return null;
+    }
+
     function showMessage(text, caption, icon) {
         return new Promise((resolve) => {
             const box = boxFrame(caption);
             box.classList.add("message");
             const body = document.createElement("div");
             body.className = "body";
-            if (kIcons[icon]) {
+            const look = iconLook(icon);
+            if (look) {
                 const mark = document.createElement("span");
-                mark.className = "icon " + kIcons[icon].name;
-                mark.textContent = kIcons[icon].glyph;
+                mark.className = "icon " + look.name;
+                mark.textContent = look.glyph;
                 body.append(mark);
             }
             const words = document.createElement("span");
@@ -806,9 +821,21 @@ const DiscadaPage = (() => {
         return text.split("\n").filter(Boolean).map((line) => line.split("\t"));
     }
 
-    // Asks where to save. Answers "C" and the name, or "X" when cancelled.
+    // Where each chosen save goes, the browser's file or a download's name, by the number its
+    // dialog answered, until its bytes come. The game saves one record at a time: a place whose
+    // bytes never came is dropped by the next dialog.
+    const saveTargets = new Map();
+    let lastSaveTarget = 0;
+
+    function chosenSave(name, place) {
+        saveTargets.set(++lastSaveTarget, place);
+        return { outcome: FileChoiceOutcome.Chosen, name, target: lastSaveTarget };
+    }
+
+    // Asks where to save. Answers the outcome (a FileChoiceOutcome) and, when chosen, the name and
+    // the number of the place chosen.
     async function chooseSave(title, suggested, filtersText, extension) {
-        pendingSave = null;
+        saveTargets.clear();
         const filters = filtersOf(filtersText);
         if (typeof window.showSaveFilePicker === "function") {
             try {
@@ -819,24 +846,22 @@ const DiscadaPage = (() => {
                         accept: { "text/plain": [f[1].replace("*", "")] },
                     })),
                 });
-                pendingSave = { handle };
-                return "C" + handle.name;
+                return chosenSave(handle.name, { handle });
             } catch (error) {
-                if (error.name === "AbortError") return "X";
+                if (error.name === "AbortError") return { outcome: FileChoiceOutcome.Cancelled };
                 // Refused (no user gesture, a sandboxed frame): the name box serves instead.
             }
         }
         const name = await askName(title, suggested, filters, extension);
-        if (name === null) return "X";
-        pendingSave = { name };
-        return "C" + name;
+        if (name === null) return { outcome: FileChoiceOutcome.Cancelled };
+        return chosenSave(name, { name });
     }
 
-    // Puts the saved bytes where the last save dialog chose: into the chosen file, or as a
-    // download of that name.
-    async function deliverSave(bytes) {
-        const target = pendingSave;
-        pendingSave = null;
+    // Puts the saved bytes where the save dialog that answered `number` chose: into the chosen
+    // file, or as a download of that name.
+    async function deliverSave(number, bytes) {
+        const target = saveTargets.get(number);
+        saveTargets.delete(number);
         if (!target) return false;
         if (target.handle) {
             try {
@@ -860,8 +885,9 @@ const DiscadaPage = (() => {
         return true;
     }
 
-    // Asks for a record file. Answers the outcome, the file's name and at most `limit` bytes from
-    // its start: a huge file is never read further than the game reads.
+    // Asks for a record file. Answers the outcome (a FileChoiceOutcome) and, when chosen, the
+    // file's name and at most `limit` bytes from its start: a huge file is never read further than
+    // the game reads.
     function chooseOpen(limit) {
         return new Promise((resolve) => {
             let settled = false;
@@ -879,22 +905,22 @@ const DiscadaPage = (() => {
                 chosen = true;
                 const file = fileInput.files[0];
                 if (!file) {
-                    settle({ outcome: "X" });
+                    settle({ outcome: FileChoiceOutcome.Cancelled });
                     return;
                 }
                 try {
                     const bytes = new Uint8Array(await file.slice(0, limit).arrayBuffer());
                     const name = file.name.replace(/[\\/]/g, "_").replace(/^\.*$/, "record.txt");
-                    settle({ outcome: "C", name, bytes });
+                    settle({ outcome: FileChoiceOutcome.Chosen, name, bytes });
                 } catch (error) {
-                    settle({ outcome: "F" });
+                    settle({ outcome: FileChoiceOutcome.Failed });
                 }
             };
-            fileInput.oncancel = () => settle({ outcome: "X" });
+            fileInput.oncancel = () => settle({ outcome: FileChoiceOutcome.Cancelled });
             // Browsers that send no cancel event for a file input: the page gets the focus back
             // and no file comes.
             const onFocus = () => setTimeout(() => {
-                if (!chosen) settle({ outcome: "X" });
+                if (!chosen) settle({ outcome: FileChoiceOutcome.Cancelled });
             }, 1500);
             window.addEventListener("focus", onFocus);
             showModal(document.createElement("div"));
@@ -1004,7 +1030,7 @@ const DiscadaPage = (() => {
     }
 
     return {
-        busy, heapBytes, pointOf, addFont, setBoardArea, setLayout, setTitle, addMenuEntry, addReplayButton, addAccelerator, setMenuState,
+        busy, heapBytes, pointOf, addFont, defineValue, setBoardArea, setLayout, setTitle, addMenuEntry, addReplayButton, addAccelerator, setMenuState,
         requestRepaint, present, drawText, listReset, listInsertTop, listDeleteTop, listSelect,
         showReplayButtons, showMessage, chooseSave, chooseOpen, deliverSave, hasFile, openDocument,
         close, start,

@@ -13,30 +13,33 @@ namespace {
 
 using Events = std::vector<std::string>;
 
-TEST(DispatchCommand, MapsIdsToModesAndLevelsIgnoringTheHighHalf) {
+TEST(GameSession, MapsIdsToModesAndLevelsIgnoringTheHighHalf) {
     GameTable t;
     const std::vector<std::pair<std::uint32_t, GameMode>> modes{{110, GameMode::ComputerBlack},
                                                                 {120, GameMode::TwoPlayers},
                                                                 {0x10064, GameMode::ComputerWhite}};
     for (const auto& [id, mode] : modes) {
-        t.command(id);
+        EXPECT_TRUE(t.command(id));
         EXPECT_EQ(t.game.mode(), mode) << id;
     }
-    for (const std::int32_t level : {0, 1, 2, 3}) {
-        t.command(static_cast<std::uint32_t>(200 + 10 * level));
-        EXPECT_EQ(t.game.level(), level);
+    const std::vector<std::pair<std::uint32_t, std::int32_t>> levels{
+        {200, 0}, {210, 1}, {220, 2}, {0x200E6, 3}};
+    for (const auto& [id, level] : levels) {
+        EXPECT_TRUE(t.command(id));
+        EXPECT_EQ(t.game.level(), level) << id;
     }
 }
 
-TEST(DispatchCommand, HelpVersionAndCloseEachDoTheirOwnAndEveryIdRepaints) {
+TEST(GameSession, HelpVersionAndCloseEachDoTheirOwnAndEveryIdRepaints) {
     const TempFolder folder("discada-commands");
-    std::ofstream(folder / "readme.txt") << "help\n";
     const auto previous = std::filesystem::current_path();
     std::filesystem::current_path(folder);
     GameTable t;
     t.window.takeEvents();
 
-    EXPECT_TRUE(dispatchCommand(t.game, t.window, t.shell, command::kHelp));
+    // The page puts the help file where help looks only when asked, just before.
+    t.beforeHelp = [&] { std::ofstream(folder / "readme.txt") << "help\n"; };
+    EXPECT_TRUE(t.command(command::kHelp));
     std::filesystem::current_path(previous);
     ASSERT_EQ(t.opener.opened.size(), 1u);
     EXPECT_EQ(std::filesystem::path(t.opener.opened[0]).filename(), "readme.txt");
@@ -47,15 +50,28 @@ TEST(DispatchCommand, HelpVersionAndCloseEachDoTheirOwnAndEveryIdRepaints) {
               (Events{"message バージョン情報|none|DiscadaGame\tVer.1.2", "repaint"}));
     EXPECT_EQ(t.closes, 0);
 
+    for (const std::uint32_t id : {0u, 5u, 1000u}) {
+        EXPECT_FALSE(t.command(id));
+        EXPECT_EQ(t.window.takeEvents(), Events{"repaint"}) << id;
+    }
+
     t.command(command::kClose);
     EXPECT_EQ(t.closes, 1);
     EXPECT_EQ(t.window.takeEvents(), Events{"repaint"});
     EXPECT_EQ(t.opener.opened.size(), 1u);
+}
 
-    for (const std::uint32_t id : {0u, 5u, 1000u}) {
-        EXPECT_FALSE(dispatchCommand(t.game, t.window, t.shell, id));
-        EXPECT_EQ(t.window.takeEvents(), Events{"repaint"}) << id;
-    }
+TEST(GameSession, TakesNoInputOnceClosed) {
+    GameTable t;
+    EXPECT_TRUE(t.command(command::kClose + 0x10000));
+    t.window.takeEvents();
+    EXPECT_FALSE(t.command(command::kClose));
+    t.session.close();  // the page's close box after the menu's close
+    EXPECT_FALSE(t.command(command::kNewGameAsWhite));
+    EXPECT_EQ(t.place({4, 3}), ClickResult::Refused);
+    EXPECT_EQ(t.closes, 1);
+    EXPECT_TRUE(t.window.takeEvents().empty());
+    EXPECT_EQ(t.game.match().movesPlayed(), 0);
 }
 
 }  // namespace
