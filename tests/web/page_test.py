@@ -83,6 +83,8 @@ class PageTest(unittest.TestCase):
             self.driver.switch_to.window(handle)
             self.driver.close()
         self.driver.switch_to.window(self.driver.window_handles[0])
+        # The tab's storage outlives the page: the next test's page must start a new game.
+        self.js("sessionStorage.clear()")
         shutil.rmtree(self.folder, ignore_errors=True)
 
     # ---- helpers ------------------------------------------------------------------------------
@@ -175,13 +177,9 @@ class PageTest(unittest.TestCase):
         return self.js("const b = document.querySelector('.board').getBoundingClientRect();"
                        "return [b.left, b.top, b.right, b.bottom]")
 
-    def picture_faults(self):
-        """Reads the screen's device pixels: `seams`, the pixels down the middle of column 1 and
-        along row 1 that are neither the board's violet nor a line's black; for the white disc on
-        (4, 4), `rim`, its pixels the disc covers only in part, and `worst`, the largest
-        difference between its coverage of a pixel and that of a circle of its size drawn at
-        that ratio at its centre; the disc's `radius` in device pixels."""
-        # The board's part of the screen: the canvas up to the board's right and bottom edges.
+    def board_screenshot(self):
+        """The screen over the board's part of the canvas, up to the board's right and bottom
+        edges: the clip in CSS pixels, and the picture as a PNG data address."""
         clip = self.js("""
             const box = document.querySelector('.board').getBoundingClientRect();
             const [right, bottom] = DiscadaPage.pointOf(364, 364).client;
@@ -189,13 +187,21 @@ class PageTest(unittest.TestCase):
                     height: Math.min(box.bottom, bottom) - box.top, scale: 1};""")
         shot = self.driver.execute_cdp_cmd("Page.captureScreenshot",
                                            {"format": "png", "clip": clip})["data"]
+        return clip, "data:image/png;base64," + shot
+
+    def picture_faults(self):
+        """Reads the screen's device pixels: `seams`, the pixels down the middle of column 1 and
+        along row 1 that are neither the board's violet nor a line's black; for the white disc on
+        (4, 4), `rim`, its pixels the disc covers only in part, and `worst`, the largest
+        difference between its coverage of a pixel and that of a circle of its size drawn at
+        that ratio at its centre; the disc's `radius` in device pixels."""
+        clip, url = self.board_screenshot()
         return self.driver.execute_async_script("""
             const [url, clip, done] = arguments;
             const image = new Image();
             image.onload = () => {
                 const canvas = document.createElement('canvas');
-                canvas.width = image.width;
-                canvas.height = image.height;
+                [canvas.width, canvas.height] = [image.width, image.height];
                 const context = canvas.getContext('2d');
                 context.drawImage(image, 0, 0);
                 const data = context.getImageData(0, 0, image.width, image.height).data;
@@ -243,7 +249,7 @@ class PageTest(unittest.TestCase):
                 }
                 done({seams, rim, worst, radius});
             };
-            image.src = url;""", "data:image/png;base64," + shot, clip)
+            image.src = url;""", url, clip)
 
     def assert_sharp(self):
         faults = self.picture_faults()
@@ -251,6 +257,39 @@ class PageTest(unittest.TestCase):
         # A rim of partly covered pixels all round, each as covered as the circle's: no steps.
         self.assertGreater(faults["rim"], 2 * faults["radius"], faults)
         self.assertLess(faults["worst"], 0.2, faults)
+
+    def cursor_pixels(self):
+        """How many pixels of the screen over the board show the keyboard cursor's deep blue."""
+        return self.driver.execute_async_script("""
+            const [url, done] = arguments;
+            const image = new Image();
+            image.onload = () => {
+                const canvas = document.createElement('canvas');
+                [canvas.width, canvas.height] = [image.width, image.height];
+                canvas.getContext('2d').drawImage(image, 0, 0);
+                const data = canvas.getContext('2d').getImageData(0, 0, image.width, image.height).data;
+                let blue = 0;
+                for (let i = 0; i < data.length; i += 4)
+                    if (data[i] < 24 && data[i + 1] > 24 && data[i + 1] < 56 && data[i + 2] > 180) ++blue;
+                done(blue);
+            };
+            image.src = url;""", self.board_screenshot()[1])
+
+    def focused_cell(self):
+        return self.js("const e = document.activeElement;"
+                       "return e.getAttribute('role') === 'gridcell' ? e.getAttribute('aria-label') : null")
+
+    def announced(self):
+        return self.js("return [...document.querySelectorAll('.announcer > div')].map(d => d.textContent)")
+
+    def marks(self):
+        return self.js("return [...document.querySelectorAll('.item')]"
+                       ".filter(i => i.querySelector('.check').textContent)"
+                       ".map(i => i.querySelector('.label').textContent)")
+
+    def game_shown(self):
+        self.idle()
+        return self.board_cells(), self.rows(), self.selected_row(), self.marks()
 
     def choose_file(self, path):
         self.driver.find_element(By.CSS_SELECTOR, ".file-input").send_keys(path)
@@ -494,6 +533,129 @@ class DesktopPageTest(PageTest):
         self.assertEqual(self.driver.title, "")
         self.open_page()  # a reload starts a new game
         self.assertEqual(self.board_cells().count(0), 60)
+
+    def test_keyboard_plays_on_the_board_and_the_cursor_shows_only_after_a_key(self):
+        self.press(Keys.TAB)
+        self.assertEqual(self.focused_cell(), "1列1行 空き")
+        self.assertGreater(self.cursor_pixels(), 100)
+        self.press(Keys.ARROW_RIGHT, Keys.ARROW_RIGHT, Keys.ARROW_RIGHT, Keys.ARROW_DOWN,
+                   Keys.ARROW_DOWN)
+        self.assertEqual(self.focused_cell(), "4列3行 空き")
+        self.press(Keys.ENTER)
+        self.wait_for("document.querySelectorAll('.movelist > div').length === 2")
+        self.idle()
+        self.assertEqual(self.board_cells()[3 * 8 + 2], 1)
+        self.assertEqual(self.focused_cell(), "4列3行 黒")
+        self.press(Keys.END)
+        self.assertEqual(self.focused_cell(), "8列3行 空き")
+        self.press(Keys.PAGE_DOWN)
+        self.assertEqual(self.focused_cell(), "8列8行 空き")
+        self.press_with(Keys.CONTROL, Keys.HOME)
+        self.assertEqual(self.focused_cell(), "1列1行 空き")
+        # Letters read aloud: the open cells and the panel.
+        self.press("l")
+        self.wait_for("document.querySelector('.announcer').lastChild.textContent"
+                      ".startsWith('黒の置ける場所: ')")
+        self.press("s")
+        self.wait_for("document.querySelector('.announcer').lastChild.textContent"
+                      " === 'あなたの番(黒)、黒： 3、白： 3'")
+        # A menu opened by the keyboard follows the keyboard, even when it opens under a resting
+        # pointer that the browser reports again (as it does after a change of the page).
+        x, y = self.js("const r = document.querySelector('.menubar .top').getBoundingClientRect();"
+                       "return [r.left + 20, r.bottom + 60]")
+        rest = {"type": "mouseMoved", "x": x, "y": y}
+        self.driver.execute_cdp_cmd("Input.dispatchMouseEvent", rest)
+        self.press_with(Keys.ALT, "g")
+        self.driver.execute_cdp_cmd("Input.dispatchMouseEvent", rest)
+        self.press(Keys.ARROW_DOWN)
+        self.assertEqual(self.js("return document.querySelector('.item.active .label').textContent"),
+                         "後手でスタート")
+        self.press(Keys.ESCAPE)
+        # Played with the pointer only, the picture has no cursor.
+        self.js("sessionStorage.clear()")
+        self.open_page()
+        self.click_cell(4, 3)
+        self.wait_for("document.querySelectorAll('.movelist > div').length === 2")
+        self.idle()
+        self.assertEqual(self.cursor_pixels(), 0)
+
+    def test_screen_readers_find_named_cells_and_parts_and_hear_each_placement(self):
+        def tree():
+            nodes = self.driver.execute_cdp_cmd("Accessibility.getFullAXTree", {})["nodes"]
+            return {node["nodeId"]: node for node in nodes}
+
+        def named(nodes, role):
+            return [n.get("name", {}).get("value", "") for n in nodes.values()
+                    if n.get("role", {}).get("value") == role and not n.get("ignored")]
+
+        def live_text(nodes):
+            def text(node):
+                own = node.get("name", {}).get("value", "") if node["role"]["value"] == "StaticText" else ""
+                return own + "".join(text(nodes[c]) for c in node.get("childIds", []) if c in nodes)
+            return [text(n) for n in nodes.values()
+                    if any(p["name"] == "live" and p["value"]["value"] == "polite"
+                           for p in n.get("properties", []))]
+
+        nodes = tree()
+        cells = named(nodes, "gridcell")
+        self.assertEqual(len(cells), 64)
+        for name in ("1列1行 空き", "4列4行 白", "5列4行 黒", "4列5行 黒", "8列8行 空き"):
+            self.assertIn(name, cells)
+        self.assertEqual(named(nodes, "grid"), ["盤"])
+        self.assertEqual(named(nodes, "listbox"), ["手のリスト"])
+        self.assertEqual(named(nodes, "region"), ["手番と石の数"])
+        self.click_cell(4, 3)
+        self.wait_for("document.querySelectorAll('.movelist > div').length === 2")
+        self.idle()
+        nodes = tree()
+        self.assertIn("4列3行 黒", named(nodes, "gridcell"))
+        spoken = live_text(nodes)
+        self.assertEqual(len(spoken), 1, spoken)
+        self.assertTrue(spoken[0].startswith("1手目 黒(4, 3)、1枚返しました2手目 白("), spoken)
+        self.load(THREE_MOVES)
+        self.assertEqual(named(tree(), "button")[-4:],
+                         ["最初の局面まで戻る", "1手戻る", "1手進む", "最後の手まで進む"])
+
+    def test_a_reload_brings_back_the_game_the_tab_showed(self):
+        self.press_with(Keys.ALT, "g")  # level 2, and the record saved at the end
+        self.press(Keys.ARROW_DOWN, Keys.ARROW_DOWN, Keys.ARROW_DOWN, Keys.ARROW_RIGHT,
+                   Keys.ARROW_DOWN, Keys.ARROW_DOWN, Keys.ENTER)
+        self.idle()
+        self.click_menu_item("終局時に保存する")
+        self.idle()
+        # Reloaded during the computer's wait: the person's placement stays and the computer
+        # answers again.
+        self.click_cell(4, 3)
+        self.wait_for("document.querySelectorAll('.movelist > div').length === 1")
+        self.assertTrue(self.js("return DiscadaPage.busy()"))
+        self.driver.refresh()
+        self.wait_for("document.body.dataset.ready === 'true'")
+        self.wait_for("document.querySelectorAll('.movelist > div').length === 2")
+        before = self.game_shown()
+        self.assertEqual(before[1][1], " 1手目 黒(4, 3)")
+        self.assertEqual(before[3], ["レベル2", "終局時に保存する"])
+        # Reloaded between placements: the same board, list, selection and marks.
+        self.driver.refresh()
+        self.wait_for("document.body.dataset.ready === 'true'")
+        self.assertEqual(self.game_shown(), before)
+        # Damaged storage: a new game.
+        self.js("sessionStorage.setItem('discada-game', arguments[0])",
+                "DiscadaGame session 1\nmode 9\n")
+        self.driver.refresh()
+        self.wait_for("document.body.dataset.ready === 'true'")
+        cells, rows, selected, marks = self.game_shown()
+        self.assertEqual((cells.count(0), rows, selected, marks), (60, [], -1, ["レベル1"]))
+        # A full storage keeps nothing, and no older game comes back instead.
+        self.click_cell(4, 3)
+        self.wait_for("document.querySelectorAll('.movelist > div').length === 2")
+        self.idle()
+        self.js("Storage.prototype.setItem = () => {"
+                "    throw new DOMException('full', 'QuotaExceededError'); };")
+        self.press(Keys.F2)
+        self.idle()
+        self.driver.refresh()
+        self.wait_for("document.body.dataset.ready === 'true'")
+        self.assertEqual(self.game_shown()[1], [])
 
 
 class HighDensityPageTest(PageTest):

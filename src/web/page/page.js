@@ -11,10 +11,11 @@ const DiscadaPage = (() => {
     const context = canvas.getContext("2d");
     const menubar = windowElement.querySelector(".menubar");
     const moveList = windowElement.querySelector(".movelist");
-    const client = windowElement.querySelector(".client");
     const panel = windowElement.querySelector(".panel");
     const replayRow = windowElement.querySelector(".replay-row");
     const modalLayer = windowElement.querySelector(".modal-layer");
+    const cellGrid = windowElement.querySelector(".cells");
+    const announcer = document.querySelector(".announcer");
     const fileInput = document.querySelector(".file-input");
 
     const kUiFontFamily = "Discada UI";
@@ -198,12 +199,9 @@ const DiscadaPage = (() => {
         // Once the window shows: start lays it out before it does.
         requestAnimationFrame(putCanvasOnDevicePixels);
         if (started && !closed) {
-            if (wanted !== ratio) {
-                ratio = wanted;
-                game._web_set_ratio(ratio);
-            } else {
-                game._web_paint();
-            }
+            ratio = wanted;
+            const [x, y] = view.origin;
+            game._web_set_view(ratio, x, y, x + view.size[0], y + view.size[1]);
         }
     }
 
@@ -230,34 +228,27 @@ const DiscadaPage = (() => {
         }, { once: true });
     }
 
-    // The device pixels of the back buffer the canvas shows: its whole width and height as a
-    // window, the board on a phone.
-    function shownPixels(width, height) {
-        if (view.layout === Layout.Window) return [0, 0, width, height];
-        const [x, y] = view.origin;
-        return [Math.round(x * ratio), Math.round(y * ratio),
-            Math.round((x + view.size[0]) * ratio), Math.round((y + view.size[1]) * ratio)];
-    }
+    // The device pixels of the back buffer the canvas shows, as the game last presented them:
+    // the whole window, or the board on a phone.
+    let shown = [0, 0, 0, 0];
 
-    // The window pixel under a point of the viewport, or null off the part the canvas shows.
-    function windowPointAt(clientX, clientY) {
+    // The device pixel of the back buffer under a point of the viewport, or null off the canvas.
+    // The game turns it into a window pixel by its own rule.
+    function devicePointAt(clientX, clientY) {
         const box = canvas.getBoundingClientRect();
         if (box.width === 0 || box.height === 0) return null;
-        const [left, top] = shownPixels(canvas.width, canvas.height);
-        const x = Math.floor((left + (clientX - box.left) * canvas.width / box.width) / ratio);
-        const y = Math.floor((top + (clientY - box.top) * canvas.height / box.height) / ratio);
-        const [x1, y1] = view.origin;
-        const inside = view.layout === Layout.Window ? [client.clientWidth, client.clientHeight] : view.size;
-        if (x < x1 || y < y1 || x >= x1 + inside[0] || y >= y1 + inside[1]) return null;
-        return [x, y];
+        const x = Math.floor((clientX - box.left) * canvas.width / box.width);
+        const y = Math.floor((clientY - box.top) * canvas.height / box.height);
+        if (x < 0 || y < 0 || x >= canvas.width || y >= canvas.height) return null;
+        return [shown[0] + x, shown[1] + y];
     }
 
     // Where the window pixel (x, y) is in the viewport and on the canvas, for scripts that play
-    // the page (the tests).
+    // the page (the tests): the middle of the device pixels the game draws it on.
     function pointOf(x, y) {
         const box = canvas.getBoundingClientRect();
-        const [left, top] = shownPixels(canvas.width, canvas.height);
-        const device = [(x + 0.5) * ratio - left, (y + 0.5) * ratio - top];
+        const middle = (v) => (game._web_device_edge(v) + game._web_device_edge(v + 1)) / 2;
+        const device = [middle(x) - shown[0], middle(y) - shown[1]];
         return {
             client: [box.left + device[0] * box.width / canvas.width, box.top + device[1] * box.height / canvas.height],
             canvas: device.map(Math.floor),
@@ -284,9 +275,11 @@ const DiscadaPage = (() => {
     }
 
     // Shows the back buffer: `pixels` holds width × height RGBA pixels at the current ratio, of
-    // which the canvas takes the part the layout shows, one canvas pixel to a device pixel.
-    function present(pixels, width, height) {
-        const [x1, y1, x2, y2] = shownPixels(width, height);
+    // which the canvas takes the device pixels `area` the layout shows, one canvas pixel to a
+    // device pixel.
+    function present(pixels, width, height, area) {
+        shown = area.map((v, i) => Math.max(0, Math.min(v, i % 2 === 0 ? width : height)));
+        const [x1, y1, x2, y2] = shown;
         if (canvas.width !== x2 - x1 || canvas.height !== y2 - y1) {
             canvas.width = x2 - x1;
             canvas.height = y2 - y1;
@@ -295,6 +288,7 @@ const DiscadaPage = (() => {
         canvas.style.height = canvas.height / devicePixelRatio() + "px";
         const image = new ImageData(new Uint8ClampedArray(pixels.buffer, pixels.byteOffset, pixels.length), width, height);
         context.putImageData(image, -x1, -y1, x1, y1, x2 - x1, y2 - y1);
+        placeCells();
     }
 
     // Draws text black on white, left- and top-aligned in `area` (window pixels), broken only at
@@ -337,7 +331,10 @@ const DiscadaPage = (() => {
 
     function listSelect(index) {
         const rows = moveList.children;
-        for (const row of rows) row.classList.remove("selected");
+        for (const row of rows) {
+            row.classList.remove("selected");
+            row.removeAttribute("aria-selected");
+        }
         const row = rows[index];
         if (!row) return;
         row.classList.add("selected");
@@ -378,11 +375,12 @@ const DiscadaPage = (() => {
 
     const replayButtons = [];
 
-    function addReplayButton(caption, id, area) {
+    function addReplayButton(caption, id, area, spokenName) {
         const button = document.createElement("button");
         button.type = "button";
         button.className = "replay";
         button.textContent = caption;
+        button.setAttribute("aria-label", spokenName);
         button.hidden = true;
         place(button, area);
         button.addEventListener("click", () => postCommand(id));
@@ -421,6 +419,10 @@ const DiscadaPage = (() => {
     }
 
     let openMenus = [];      // the open menus, outermost first
+    // While the keyboard drives the open menus, a pointer resting where a menu appears takes
+    // nothing over until it actually moves.
+    let menusFollowKeyboard = false;
+    let pointerAt = null;
     let topMenus = [];       // the top-level entries of the menu bar
     const building = { top: null, menus: [] };
 
@@ -453,6 +455,7 @@ const DiscadaPage = (() => {
                 else openTop(top, false);
             });
             top.addEventListener("pointerenter", () => {
+                if (menusFollowKeyboard) return;
                 if (openMenus.length > 0 && openMenus[0] !== top.menu) openTop(top, false);
             });
             return;
@@ -494,7 +497,9 @@ const DiscadaPage = (() => {
         } else {
             menuItems.set(id, item);
         }
-        item.addEventListener("pointerenter", () => highlight(item, Submenu.Shown));
+        item.addEventListener("pointerenter", () => {
+            if (!menusFollowKeyboard) highlight(item, Submenu.Shown);
+        });
         item.addEventListener("pointerup", (event) => {
             event.stopPropagation();
             activate(item);
@@ -516,6 +521,7 @@ const DiscadaPage = (() => {
 
     function openTop(top, withKeyboard) {
         closeMenus();
+        menusFollowKeyboard = withKeyboard;
         top.classList.add("active");
         top.menu.hidden = false;
         openMenus = [top.menu];
@@ -567,8 +573,17 @@ const DiscadaPage = (() => {
         return itemsOf(menu).find((item) => item.classList.contains("active"));
     }
 
+    // A pointer that moves takes the menus back; the browser also reports a pointer standing still
+    // when something appears under it.
+    document.addEventListener("pointermove", (event) => {
+        const moved = pointerAt !== null && (event.clientX !== pointerAt[0] || event.clientY !== pointerAt[1]);
+        pointerAt = [event.clientX, event.clientY];
+        if (moved) menusFollowKeyboard = false;
+    }, true);
+
     // The keys of an open menu, as a desktop menu takes them.
     function menuKey(event) {
+        menusFollowKeyboard = true;
         const menu = openMenus[openMenus.length - 1];
         const items = itemsOf(menu);
         const current = activeItem(menu);
@@ -674,11 +689,139 @@ const DiscadaPage = (() => {
 
     // ---- The board: a click counts where the button or the finger is released --------------------
 
-    canvas.addEventListener("pointerup", (event) => {
-        if (event.button !== 0 || !modalLayer.hidden || swallowRelease) return;
-        const point = windowPointAt(event.clientX, event.clientY);
-        if (point) post(() => call("web_click", point[0], point[1]));
+    // The cells laid over the canvas take the releases over them: the same click.
+    for (const element of [canvas, cellGrid]) {
+        element.addEventListener("pointerup", (event) => {
+            if (event.button !== 0 || !modalLayer.hidden || swallowRelease) return;
+            const point = devicePointAt(event.clientX, event.clientY);
+            if (point) post(() => call("web_click", point[0], point[1]));
+        });
+    }
+
+    // ---- The board's cells, for keyboards and screen readers -------------------------------------
+
+    // A grid of cells over the board's part of the canvas, which stays the picture. It takes the
+    // focus in the page's tab order; the arrow keys move a cursor from cell to cell, Enter or
+    // Space places there, and letters read a row, a column, the open cells or the panel aloud.
+    // Each cell is named by its column, row and content. The cursor shows only while a key has
+    // put the focus there, so a pointer's or a finger's player sees the window picture as it is.
+    const cells = [];        // row by row
+    let cellSide = 0;
+    let cellAreas = [];      // the device pixels of each cell in the back buffer, four numbers each
+    let placedCells = "";
+    let cursor = 0;          // the index of the cell that takes the focus
+
+    // Called by the game after every paint: where the cells are and what they hold.
+    function setCells(areas, names) {
+        if (cells.length !== names.length) buildCells(names.length);
+        names.forEach((name, i) => {
+            if (cells[i].getAttribute("aria-label") !== name) cells[i].setAttribute("aria-label", name);
+        });
+        cellAreas = areas;
+        placeCells();
+    }
+
+    function buildCells(count) {
+        cellSide = Math.round(Math.sqrt(count));
+        cellGrid.replaceChildren();
+        cells.length = 0;
+        for (let row = 1; row <= cellSide; ++row) {
+            const line = document.createElement("div");
+            line.setAttribute("role", "row");
+            for (let column = 1; column <= cellSide; ++column) {
+                const cell = document.createElement("div");
+                cell.className = "cell";
+                cell.setAttribute("role", "gridcell");
+                cell.tabIndex = cells.length === cursor ? 0 : -1;
+                cell.place = { column, row };
+                line.append(cell);
+                cells.push(cell);
+            }
+            cellGrid.append(line);
+        }
+        placedCells = "";
+    }
+
+    // Puts each cell over its device pixels, on the canvas's CSS pixels.
+    function placeCells() {
+        const scale = canvas.width / (canvas.getBoundingClientRect().width || canvas.width);
+        const key = [scale, ...shown, ...cellAreas].join();
+        if (key === placedCells || cellAreas.length !== 4 * cells.length) return;
+        placedCells = key;
+        cells.forEach((cell, i) => {
+            const [x1, y1, x2, y2] = cellAreas.slice(4 * i, 4 * i + 4);
+            cell.style.left = (x1 - shown[0]) / scale + "px";
+            cell.style.top = (y1 - shown[1]) / scale + "px";
+            cell.style.width = (x2 - x1) / scale + "px";
+            cell.style.height = (y2 - y1) / scale + "px";
+        });
+    }
+
+    function moveCursor(column, row) {
+        const clamp = (v) => Math.min(cellSide, Math.max(1, v));
+        cells[cursor].tabIndex = -1;
+        cursor = (clamp(row) - 1) * cellSide + clamp(column) - 1;
+        cells[cursor].tabIndex = 0;
+        cells[cursor].focus();
+    }
+
+    function placeOn({ column, row }) {
+        post(() => call("web_place", column, row));
+    }
+
+    // The cell a pointer or a screen reader focused becomes the cursor's.
+    cellGrid.addEventListener("focusin", (event) => {
+        const index = cells.indexOf(event.target);
+        if (index < 0 || index === cursor) return;
+        cells[cursor].tabIndex = -1;
+        cursor = index;
+        cells[cursor].tabIndex = 0;
     });
+
+    // A screen reader activates a cell with a click of no pointer.
+    cellGrid.addEventListener("click", (event) => {
+        const cell = event.target.closest(".cell");
+        if (event.detail === 0 && cell && modalLayer.hidden) placeOn(cell.place);
+    });
+
+    // The keys on the board: a key the page does not take goes on to the browser.
+    cellGrid.addEventListener("keydown", (event) => {
+        if (!modalLayer.hidden || event.altKey || event.metaKey || cells.length === 0) return;
+        const { column, row } = cells[cursor].place;
+        const moves = {
+            ArrowLeft: [column - 1, row], ArrowRight: [column + 1, row],
+            ArrowUp: [column, row - 1], ArrowDown: [column, row + 1],
+            Home: event.ctrlKey ? [1, 1] : [1, row], End: event.ctrlKey ? [cellSide, cellSide] : [cellSide, row],
+            PageUp: [column, 1], PageDown: [column, cellSide],
+        };
+        const reads = {
+            r: () => call("web_read_row", row), c: () => call("web_read_column", column),
+            l: () => call("web_read_open_cells"), s: () => call("web_read_status"),
+        };
+        const letter = event.key.length === 1 && !event.ctrlKey && !event.shiftKey ? event.key.toLowerCase() : null;
+        if (event.key in moves && (!event.ctrlKey || event.key === "Home" || event.key === "End")) {
+            moveCursor(...moves[event.key]);
+        } else if ((event.key === "Enter" || event.key === " ") && !event.ctrlKey) {
+            placeOn(cells[cursor].place);
+        } else if (letter in reads) {
+            post(reads[letter]);
+        } else {
+            return;
+        }
+        event.preventDefault();
+    });
+
+    // ---- Spoken news: a polite live region ------------------------------------------------------
+
+    // Reads `text` once the screen reader is free: every placement with the discs it turned, each
+    // message box's text, and what the board's letters ask for. A few lines stay, so that the
+    // same text twice is read twice.
+    function announce(text) {
+        const line = document.createElement("div");
+        line.textContent = text;
+        announcer.append(line);
+        while (announcer.childElementCount > 3) announcer.firstElementChild.remove();
+    }
 
     // A right-button press (or a long touch) changes nothing, as on the desktop: no browser menu.
     windowElement.addEventListener("contextmenu", (event) => event.preventDefault());
@@ -754,6 +897,7 @@ const DiscadaPage = (() => {
             buttons.className = "buttons";
             buttons.append(ok);
             box.append(body, buttons);
+            announce(text);
             box.addEventListener("keydown", (event) => {
                 if (event.key === "Enter" || event.key === "Escape" || event.key === " ") {
                     event.preventDefault();
@@ -988,6 +1132,38 @@ const DiscadaPage = (() => {
 
     becomeInstallable();
 
+    // ---- The game in this tab's storage --------------------------------------------------------
+
+    // The game is kept in the tab's sessionStorage, which ends with the tab: a reload, or the
+    // browser bringing back a tab it had discarded, finds it there. Storage that is refused or
+    // full keeps nothing, and then nothing is restored.
+    const kKeptGame = "discada-game";
+
+    function storedGame() {
+        try {
+            return sessionStorage.getItem(kKeptGame);
+        } catch (error) {
+            return null;
+        }
+    }
+
+    function keepGame(text) {
+        try {
+            sessionStorage.setItem(kKeptGame, text);
+        } catch (error) {
+            // An older game must not come back instead.
+            forgetGame();
+        }
+    }
+
+    function forgetGame() {
+        try {
+            sessionStorage.removeItem(kKeptGame);
+        } catch (error) {
+            console.warn(error);
+        }
+    }
+
     // ---- Closing --------------------------------------------------------------------------------
 
     // The game is over as a closed window's: nothing of it stays on the page.
@@ -1013,6 +1189,7 @@ const DiscadaPage = (() => {
         watchRatio();
         window.addEventListener("resize", fit);
         windowElement.hidden = false;
+        if (storedGame() !== null) post(() => call("web_restore"));
         document.body.dataset.ready = "true";
         // From the start of the page's load to the first complete picture, for the benchmark.
         requestAnimationFrame(() => performance.mark("discada-first-picture"));
@@ -1031,9 +1208,9 @@ const DiscadaPage = (() => {
 
     return {
         busy, heapBytes, pointOf, addFont, defineValue, setBoardArea, setLayout, setTitle, addMenuEntry, addReplayButton, addAccelerator, setMenuState,
-        requestRepaint, present, drawText, listReset, listInsertTop, listDeleteTop, listSelect,
+        requestRepaint, present, drawText, setCells, announce, listReset, listInsertTop, listDeleteTop, listSelect,
         showReplayButtons, showMessage, chooseSave, chooseOpen, deliverSave, hasFile, openDocument,
-        close, start,
+        storedGame, keepGame, forgetGame, close, start,
     };
 })();
 
