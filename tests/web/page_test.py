@@ -32,6 +32,10 @@ del sys.argv[1:6]
 
 LOAD_FAILED = "棋譜の読み込みに失敗しました。"
 THREE_MOVES = b" 1:4,3(1)\r\n 2:3,5(2)\r\n 3:4,6(1)\r\n"
+# A two-person game one placement short of a full board: white's (1, 8) fills it.
+ALL_BUT_THE_LAST = ("3,4 3,3 4,3 3,5 6,6 4,2 2,5 4,6 2,2 6,3 5,3 1,6 5,7 3,6 3,7 2,4 7,3 8,3 1,5 1,1 "
+                    "6,2 1,4 3,2 6,5 8,4 4,7 1,2 6,1 4,1 7,7 8,8 6,4 5,1 7,1 1,3 6,7 8,2 2,7 3,8 2,8 "
+                    "1,7 3,1 7,5 5,2 2,1 5,6 2,3 4,8 2,6 7,6 7,2 7,8 8,6 8,5 8,1 8,7 6,8 5,8 7,4")
 
 
 def start_browser(folder, width=800, height=700, ratio=1, phone=False):
@@ -656,6 +660,19 @@ class DesktopPageTest(PageTest):
         self.driver.refresh()
         self.wait_for("document.body.dataset.ready === 'true'")
         self.assertEqual(self.game_shown()[1], [])
+        # Reloaded while the result box of the last placement shows: that placement stays.
+        self.js("sessionStorage.setItem('discada-game', arguments[0])",
+                "DiscadaGame session 1\nmode 0\nlevel 1\nsave-at-end 0\nreplay 0\nshown 59\n"
+                "placements " + ALL_BUT_THE_LAST + "\n")
+        self.driver.refresh()
+        self.wait_for("document.body.dataset.ready === 'true'")
+        self.assertEqual(len(self.game_shown()[1]), 59)
+        self.click_cell(1, 8)
+        self.wait_for("document.querySelector('.box.message') !== null")
+        self.driver.refresh()
+        self.wait_for("document.body.dataset.ready === 'true'")
+        cells, rows, selected, marks = self.game_shown()
+        self.assertEqual((cells.count(0), rows[0], selected), (0, "60手目 白(1, 8)", 0))
 
 
 class HighDensityPageTest(PageTest):
