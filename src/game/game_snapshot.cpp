@@ -17,9 +17,11 @@ constexpr std::array<std::string_view, 6> kKeys{"mode",   "level", "save-at-end"
 constexpr std::int32_t kHighestLevel = 3;
 constexpr std::int32_t kHighestMode = static_cast<std::int32_t>(GameMode::ComputerWhite);
 
-// A whole number of one or two digits from `low` to `high`.
+// A whole number from `low` to `high`, of one or two digits as writeSnapshot writes it: no sign,
+// no leading zero.
 std::optional<std::int32_t> numberIn(std::string_view text, std::int32_t low, std::int32_t high) {
-    if (text.empty() || text.size() > 2) return std::nullopt;
+    if (text.empty() || text.size() > 2 || (text.size() == 2 && text[0] == '0'))
+        return std::nullopt;
     std::int32_t value = 0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
     if (error != std::errc() || end != text.data() + text.size()) return std::nullopt;

@@ -117,6 +117,7 @@ TEST(GameSnapshot, DamagedForeignOrImpossibleSnapshotsLeaveTheGameAsItWas) {
         {good.substr(0, good.size() - 1), RestoreResult::Unreadable},
         {edited("level 2", "level 4"), RestoreResult::Unreadable},
         {edited("level 2", "level -1"), RestoreResult::Unreadable},
+        {edited("level 2", "level 02"), RestoreResult::Unreadable},
         {edited("mode 0", "mode 3"), RestoreResult::Unreadable},
         {edited("replay 1", "replay 2"), RestoreResult::Unreadable},
         {edited("4,3 3,3", "4,3 9,3"), RestoreResult::Unreadable},

@@ -742,9 +742,10 @@ const DiscadaPage = (() => {
         placedCells = "";
     }
 
-    // Puts each cell over its device pixels, on the canvas's CSS pixels.
+    // Puts each cell over its device pixels, on the canvas's CSS pixels (present sizes the
+    // canvas at one canvas pixel to a device pixel).
     function placeCells() {
-        const scale = canvas.width / (canvas.getBoundingClientRect().width || canvas.width);
+        const scale = devicePixelRatio();
         const key = [scale, ...shown, ...cellAreas].join();
         if (key === placedCells || cellAreas.length !== 4 * cells.length) return;
         placedCells = key;
