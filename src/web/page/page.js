@@ -126,6 +126,9 @@ const DiscadaPage = (() => {
     const kPhoneMenuHeight = 40;
     const kPhoneSideHeight = 200;
     const kPhoneSideWidth = 220;
+    // Below this width the panel and the list stand one above the other, so that the panel's
+    // longest label still fits in the phone's font.
+    const kPhoneTwoColumnsWidth = 360;
 
     let boardArea = [0, 0, 0, 0];
     // What the canvas shows: the window pixel at its top-left corner and the size in window
@@ -195,6 +198,7 @@ const DiscadaPage = (() => {
             setPixels(style, "--menu-left", areas.menu[0]);
             setPixels(style, "--menu-width", areas.menu[2]);
             ["--side-left", "--side-top", "--side-width", "--side-height"].forEach((name, i) => setPixels(style, name, areas.side[i]));
+            document.body.classList.toggle("narrow-side", areas.side[2] < kPhoneTwoColumnsWidth);
         }
         // Once the window shows: start lays it out before it does.
         requestAnimationFrame(putCanvasOnDevicePixels);
