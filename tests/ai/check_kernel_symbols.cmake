@@ -24,7 +24,8 @@ foreach(object IN LISTS OBJECTS)
         if(NOT line MATCHES "^[0-9a-fA-F]* *([A-Zuvw]) (.+)$" OR CMAKE_MATCH_1 STREQUAL "N")
             continue()
         endif()
-        set(name ${CMAKE_MATCH_2})
+        # AddressSanitizer's marker of a global carries the global's name.
+        string(REGEX REPLACE "^__odr_asan\\." "" name ${CMAKE_MATCH_2})
         # A mangled name in the copy's namespace (after discada and any namespace below it), or
         # one the compiler or the library makes: a reference to the exception personality, and
         # the library's templates, which its headers define outside the copy's target switch.
