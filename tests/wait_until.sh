@@ -11,3 +11,13 @@ wait_until() {
         sleep 0.1
     done
 }
+
+# window_of SECONDS SEARCH...: prints the first window that `xdotool search SEARCH...` finds
+# within SECONDS; fails when none comes. The search is repeated rather than left to wait
+# (--sync): xdotool ends with an error when a window goes while it looks at the windows.
+window_of() {
+    local seconds=$1
+    shift
+    wait_until "$seconds" search_window "$@" && echo "${found_window%%$'\n'*}"
+}
+search_window() { found_window=$(xdotool search "$@" 2>/dev/null) && [ -n "$found_window" ]; }

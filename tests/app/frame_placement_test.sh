@@ -42,10 +42,14 @@ export DISPLAY=:$(head -1 "$work/display")
 openbox --sm-disable >/dev/null 2>&1 &
 manager=$!
 pids+=("$manager")
-# Openbox names itself early in its start but takes on windows only once it has set up the
-# screen, whose work area it then announces.
-manager_ready() { xprop -root _NET_WORKAREA 2>/dev/null | grep -q ' = '; }
-wait_until 30 manager_ready || fail "openbox did not start"
+# Openbox names itself early in its start, but a window that asks to be shown before its event
+# loop runs may never be: it is ready once it answers a request, here for one desktop.
+manager_answers() {
+    xdotool set_num_desktops 1 2>/dev/null &&
+        xprop -root _NET_NUMBER_OF_DESKTOPS 2>/dev/null | grep -q ' = 1$'
+}
+wait_until 30 manager_answers ||
+    fail "openbox did not start$(kill -0 "$manager" 2>/dev/null && echo ' its event loop')"
 
 # Sets `corner` to the frame's top-left corner: the client area's, less the frame's left and top
 # extents; "none" while the window has no frame. True when it stands where it belongs.
@@ -66,13 +70,13 @@ for start in $(seq "$starts"); do
     pid=$!
     if [ "$start" -eq 1 ]; then
         kill -STOP "$manager"
-        timeout 30 xdotool search --sync --pid "$pid" --name '^DiscadaGame$' >/dev/null ||
+        window_of 30 --pid "$pid" --name '^DiscadaGame$' >/dev/null ||
             fail "start 1: no window asked to be shown"
         sleep "$busy_manager_seconds"
         kill -CONT "$manager"
     fi
-    window=$(timeout 30 xdotool search --sync --onlyvisible --pid "$pid" --name '^DiscadaGame$' |
-        head -1) || fail "start $start: no window"
+    window=$(window_of 30 --onlyvisible --pid "$pid" --name '^DiscadaGame$') ||
+        fail "start $start: no window"
     centred=true
     wait_until 20 frame_centred "$window" || centred=false
     kill "$pid"

@@ -28,8 +28,7 @@ probe() { "$wine" "$probe" "$@" | tr -d '\r'; }
 cd "$work/play"
 "$wine" "$game" &
 pid=$!
-timeout 60 xdotool search --sync --onlyvisible --name "^$title\$" >/dev/null ||
-    fail "no window titled $title"
+window_of 60 --onlyvisible --name "^$title\$" >/dev/null || fail "no window titled $title"
 read -r ox oy <<<"$(probe origin "$title")"
 
 # Twice 530 x 413; the list at twice (385, 120) and 130 wide, its height cut to whole rows; the

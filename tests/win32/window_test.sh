@@ -37,8 +37,7 @@ expect_shade() { has_shade "$@" || fail "$5: ($2, $3) is $(pixel "$1" "$2" "$3")
 await_pixel() { await_shot "$@" || fail "$6: pixel ($3, $4) is $(pixel "$1" "$3" "$4")"; }
 await_shade() { await_shot "$1" has_shade "${@:2}" || expect_shade "$@"; }
 wait_for_window() {
-    timeout 60 xdotool search --sync --onlyvisible --name "^$1\$" >/dev/null ||
-        fail "no window titled $1"
+    window_of 60 --onlyvisible --name "^$1\$" >/dev/null || fail "no window titled $1"
 }
 # Takes screenshot NAME once the screen has stopped changing: two shots in a row alike.
 settled_shot() {
@@ -113,7 +112,7 @@ focus_game() { xdotool mousemove $((ox + 450)) $((oy + 100)) click 1; }
 printf 'help\r\n' >readme.txt
 focus_game
 xdotool key F1
-viewer=$(timeout 30 xdotool search --sync --name readme | head -1) || fail "help opened no viewer"
+viewer=$(window_of 30 --name readme) || fail "help opened no viewer"
 kill "$(xdotool getwindowpid "$viewer")"
 "$wine" reg delete "$txt_open" /f >/dev/null
 focus_game
@@ -125,7 +124,9 @@ rm readme.txt
 "$wine" "$game" &
 second=$!
 pids+=("$second")
-two_copies_shown() { [ "$(xdotool search --onlyvisible --name "^$title\$" | wc -l)" -eq 2 ]; }
+two_copies_shown() {
+    [ "$(xdotool search --onlyvisible --name "^$title\$" 2>/dev/null | wc -l)" -eq 2 ]
+}
 wait_until 60 two_copies_shown || fail "the second copy shows no window"
 # It opens over the first, with an empty board.
 await_pixel second pixel_is 163 121 $background "the second copy's empty cell (4, 3)"
