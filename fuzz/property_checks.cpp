@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "ai/dsc_cpu.h"
+#include "ai/kernels.h"
 #include "ai/tree_walk.h"
 #include "match/dsc_prog.h"
 #include "match/match_text.h"
@@ -273,14 +274,12 @@ std::string step(DscProg& match, LineOfPlay& line, std::uint8_t byte) {
             return fault;
         }
         case 1: {
-            const std::int32_t column = argument / 8 + 1;
-            const std::int32_t row = argument % 8 + 1;
+            const CellPos cell = bitboard::cellPosOf(argument);
             std::array<CellPos, kCellListCapacity> list;
             const std::int32_t n = legalCount(match, match.sideToMove(), list);
-            const bool legal =
-                std::find(list.begin(), list.begin() + n, CellPos{column, row}) != list.begin() + n;
+            const bool legal = std::find(list.begin(), list.begin() + n, cell) != list.begin() + n;
             return refusable(
-                match, legal, [&] { return match.makeMove(column, row); }, "placement");
+                match, legal, [&] { return match.makeMove(cell.column, cell.row); }, "placement");
         }
         case 2:
             for (std::int32_t i = 0; i < repeats; ++i) {

@@ -9,8 +9,9 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 # Everything the tests run is installed before any build is configured: valgrind for the leak
-# run of the desktop program; wine and ImageMagick for the Windows programs' tests.
-bash scripts/setup.sh valgrind wine64 fonts-wine imagemagick
+# run of the desktop program; wine and ImageMagick for the Windows programs' tests; qemu-user to
+# run the search's per-processor copies as processors without AVX and without AVX-512.
+bash scripts/setup.sh valgrind wine64 fonts-wine imagemagick qemu-user
 
 # Formatting is clang-format's job: every tracked C++ file must be as .clang-format has it.
 git ls-files -z '*.cpp' '*.h' | xargs -0 clang-format --dry-run --Werror

@@ -1,9 +1,8 @@
 // The computer's choice at the hidden level over the bench positions, timed inside the page: a
 // copy of the page's module with this file added, so the search runs as compiled for the page
 // (WebAssembly, its flags, Asyncify) in the browser that shows it. bench/web/page_goals.py calls
-// it with the processor slowed down.
-#include <emscripten.h>
-
+// it with the processor slowed down, through the function choice_bench.js publishes.
+#include <chrono>
 #include <sstream>
 #include <string>
 
@@ -23,22 +22,13 @@ constexpr std::int32_t kHiddenLevel = 3;
 // The signature's depth, as the tests pin it.
 constexpr std::int32_t kSignatureDepth = 8;
 
-// Lets the script that drives the page reach the measurement.
-EM_JS(void, publishChoiceBench, (), {
-    globalThis.discadaChoiceBench = function() {
-        return UTF8ToString(Module._web_bench_choices());
-    };
-});
-
-const bool published = (publishChoiceBench(), true);
-
 }  // namespace
 
 }  // namespace discada
 
 // "Bench: NODES CHECK" at depth 8, then a line "NAME C,R VALUE MILLISECONDS" for each position:
 // the computer's choice for the side to move, without the minimum choice time.
-extern "C" EMSCRIPTEN_KEEPALIVE const char* web_bench_choices() {
+extern "C" const char* web_bench_choices() {
     using namespace discada;
     static std::string report;
     std::ostringstream out;
@@ -50,11 +40,12 @@ extern "C" EMSCRIPTEN_KEEPALIVE const char* web_bench_choices() {
         DscCpu computer(clock);
         computer.setMode(static_cast<GameMode>(live.sideToMove()));
         computer.setLevel(kHiddenLevel);
-        const double start = emscripten_get_now();
+        const auto start = std::chrono::steady_clock::now();
         const CellPos choice = computer.think(live);
-        const double milliseconds = emscripten_get_now() - start;
+        const std::chrono::duration<double, std::milli> milliseconds =
+            std::chrono::steady_clock::now() - start;
         out << position.name << ' ' << choice.column << ',' << choice.row << ' '
-            << computer.lastValue() << ' ' << milliseconds << '\n';
+            << computer.lastValue() << ' ' << milliseconds.count() << '\n';
     }
     report = out.str();
     return report.c_str();

@@ -5,12 +5,14 @@
 #include <cstdint>
 
 #include "ai/bitboard.h"
+#include "ai/kernel_namespace.h"
 #include "ai/weight_table.h"
 #include "board/cell.h"
 #include "match/dsc_prog.h"
+#include "match/match_types.h"
 
 namespace discada {
-inline namespace DISCADA_KERNEL_NAMESPACE {
+DISCADA_KERNELS_BEGIN
 
 // The fast position model of the search: both colours as bit sets, with the turn rules of a
 // match (passes, the end of the game, the 60-placement rule) and the scores of the evaluation.
@@ -63,13 +65,13 @@ public:
     static BitPosition of(const DscProg& match);
 
     static constexpr Move moveOf(CellPos cell) { return bitboard::cellOf(cell.column, cell.row); }
-    static constexpr CellPos cellOf(Move m) { return {m / kBoardSize + 1, m % kBoardSize + 1}; }
+    static constexpr CellPos cellOf(Move m) { return bitboard::cellPosOf(m); }
 
     DiscColor sideToMove() const { return side_; }
     DiscColor lastMoverColor() const { return lastMover_; }
     std::int32_t movesPlayed() const { return movesPlayed_; }
     // The game ends with its 60th placement at the latest.
-    std::int32_t placementsLeft() const { return kPlacementsInGame - movesPlayed_; }
+    std::int32_t placementsLeft() const { return kMaxPlacements - movesPlayed_; }
     Bits discs(DiscColor colour) const { return colour == side_ ? own_ : other_; }
     // Every legal placement of the side to move; none once the game is over.
     Bits allLegal() const { return ownLegal_; }
@@ -98,8 +100,6 @@ public:
     }
 
 private:
-    static constexpr std::int32_t kPlacementsInGame = 60;
-
     // The discs and legal placements of the side to move and of the other colour.
     Bits own_ = 0;
     Bits other_ = 0;
@@ -140,7 +140,7 @@ inline BitPosition::Undo BitPosition::make(Move m) {
     ++movesPlayed_;
     // The opponent moves if it can, else the mover again if it can, else the game is over with
     // the opponent to move; the 60th placement ends the game without looking.
-    const bitboard::LegalPair legal = movesPlayed_ == kPlacementsInGame
+    const bitboard::LegalPair legal = movesPlayed_ == kMaxPlacements
                                           ? bitboard::LegalPair{0, 0}
                                           : bitboard::legalPlacementsOfBoth(opponent, mover);
     if (legal.first != 0 || legal.second == 0) {
@@ -165,7 +165,7 @@ inline std::int32_t BitPosition::leafScore(Move m, DiscColor computer) const {
     const Bits mover = own_ ^ (turned | Bits{1} << m);
     const Bits opponent = other_ ^ turned;
     const bool computerMoved = computer == side_;
-    const bitboard::LegalPair legal = movesPlayed_ + 1 == kPlacementsInGame
+    const bitboard::LegalPair legal = movesPlayed_ + 1 == kMaxPlacements
                                           ? bitboard::LegalPair{0, 0}
                                           : bitboard::legalPlacementsOfBoth(opponent, mover);
     // Who moves next after a pass changes neither colour's discs nor placements.
@@ -191,5 +191,5 @@ inline void BitPosition::unmake(Move /*m*/, const Undo& undo) {
     --movesPlayed_;
 }
 
-}  // namespace DISCADA_KERNEL_NAMESPACE
+DISCADA_KERNELS_END
 }  // namespace discada

@@ -8,33 +8,18 @@
 #include <immintrin.h>
 #endif
 
+#include "ai/kernel_namespace.h"
 #include "ai/kernels.h"
 #include "ai/weight_table.h"
-
-// Which instruction set the kernels below are written for, chosen by the translation unit that
-// includes them (see kernels.h); each choice lives in a namespace of its own.
-#ifndef DISCADA_KERNEL_NAMESPACE
-#define DISCADA_KERNEL_NAMESPACE portable
-#endif
-#ifndef DISCADA_KERNEL_AVX2
-#define DISCADA_KERNEL_AVX2 0
-#endif
-#ifndef DISCADA_KERNEL_AVX512
-#define DISCADA_KERNEL_AVX512 0
-#endif
 
 // Whole-board operations on bit sets of cells, for the fast position of the search. Each has a
 // portable form; for AVX2 the forms the search uses work on four directions at once.
 namespace discada::bitboard {
-inline namespace DISCADA_KERNEL_NAMESPACE {
+DISCADA_KERNELS_BEGIN
 
 constexpr std::int32_t kCells = 64;
 // Cells off rows 1 and 8: a run moving up or down a column must not wrap into the next column.
 constexpr Bits kInnerRows = 0x7E7E7E7E7E7E7E7EULL;
-
-constexpr std::int32_t cellOf(std::int32_t column, std::int32_t row) {
-    return (column - 1) * kBoardSize + (row - 1);
-}
 
 inline std::int32_t count(Bits b) {
 #if DISCADA_KERNEL_AVX2
@@ -61,7 +46,8 @@ inline Bits firstBits(Bits b, std::int32_t cap) {
 constexpr std::array<std::int32_t, kCells> kCellWeights = [] {
     std::array<std::int32_t, kCells> weights{};
     for (std::int32_t cell = 0; cell < kCells; ++cell) {
-        weights[cell] = WeightTable::cellWeight(cell / kBoardSize + 1, cell % kBoardSize + 1);
+        const CellPos at = cellPosOf(cell);
+        weights[cell] = WeightTable::cellWeight(at.column, at.row);
     }
     return weights;
 }();
@@ -208,10 +194,11 @@ alignas(64) constexpr std::array<std::array<Bits, kDirections>, kCells> kRays = 
     std::array<std::array<Bits, kDirections>, kCells> rays{};
     for (std::int32_t cell = 0; cell < kCells; ++cell) {
         for (std::int32_t d = 0; d < kDirections; ++d) {
-            std::int32_t column = cell / kBoardSize + kSteps[d][0];
-            std::int32_t row = cell % kBoardSize + kSteps[d][1];
-            while (column >= 0 && column < kBoardSize && row >= 0 && row < kBoardSize) {
-                rays[cell][d] |= Bits{1} << (column * kBoardSize + row);
+            const CellPos from = cellPosOf(cell);
+            std::int32_t column = from.column + kSteps[d][0];
+            std::int32_t row = from.row + kSteps[d][1];
+            while (column >= 1 && column <= kBoardSize && row >= 1 && row <= kBoardSize) {
+                rays[cell][d] |= Bits{1} << cellOf(column, row);
                 column += kSteps[d][0];
                 row += kSteps[d][1];
             }
@@ -289,5 +276,5 @@ inline Bits turnedDiscs(std::int32_t cell, Bits own, Bits other) {
 #endif
 }
 
-}  // namespace DISCADA_KERNEL_NAMESPACE
+DISCADA_KERNELS_END
 }  // namespace discada::bitboard

@@ -92,7 +92,7 @@ std::int32_t DscCpu::search(std::int32_t depth, CellPos& slot, std::int32_t alph
     lastValue_ = result.value;
     lastNodes_ = result.nodes;
     // A search that ends at its root leaves the caller's slot untouched.
-    if (result.move >= 0) slot = {result.move / kBoardSize + 1, result.move % kBoardSize + 1};
+    if (result.move >= 0) slot = bitboard::cellPosOf(result.move);
     return lastValue_;
 }
 

@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "board/cell.h"
+#include "board/dsc_board.h"
 
 namespace discada {
 
@@ -13,6 +14,13 @@ namespace bitboard {
 // One bit per playable cell in scan order: bit (column - 1) * 8 + (row - 1), so walking the set
 // bits from the lowest visits cells column by column, each column from the top.
 using Bits = std::uint64_t;
+
+constexpr std::int32_t cellOf(std::int32_t column, std::int32_t row) {
+    return (column - 1) * kBoardSize + (row - 1);
+}
+constexpr CellPos cellPosOf(std::int32_t bit) {
+    return {bit / kBoardSize + 1, bit % kBoardSize + 1};
+}
 
 // The legal placements of two colours, each against the other.
 struct LegalPair {

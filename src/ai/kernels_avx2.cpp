@@ -4,5 +4,5 @@
 #define DISCADA_KERNEL_NAMESPACE avx2
 #define DISCADA_KERNEL_TARGET "avx2,bmi,bmi2,lzcnt,popcnt"
 #define DISCADA_KERNEL_AVX2 1
-#include "ai/kernels_targeted.h"
+#include "ai/kernels_body.h"
 #endif

@@ -5,5 +5,5 @@
 #define DISCADA_KERNEL_TARGET "avx2,bmi,bmi2,lzcnt,popcnt,avx512f,avx512vl,avx512cd"
 #define DISCADA_KERNEL_AVX2 1
 #define DISCADA_KERNEL_AVX512 1
-#include "ai/kernels_targeted.h"
+#include "ai/kernels_body.h"
 #endif

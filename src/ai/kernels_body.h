@@ -1,8 +1,18 @@
 #pragma once
 
-// The entries of one instruction set, for the translation unit that chose it (see kernels.h).
+// The entries of one instruction set, for the translation unit that chose it (see kernels.h and
+// kernel_namespace.h).
+//
+// The rule that keeps the copies apart: every function compiled for an instruction set lies in
+// that set's own inline namespace, so that the linker can never take one set's copy for another's
+// (an AVX2 copy of a shared inline helper, picked for the whole program, would crash a processor
+// without AVX2). Hence per-processor code is written only between DISCADA_KERNELS_BEGIN and
+// DISCADA_KERNELS_END, which open the namespace and the target together; everything else, library
+// headers included, is compiled for the basic set in every copy. A CTest test (nm over the AVX2
+// and AVX-512 objects) fails on any symbol they define outside their namespace.
 
 #include "ai/bit_position.h"
+#include "ai/kernel_namespace.h"
 #include "ai/kernels.h"
 #include "ai/perft.h"
 #include "ai/pruned_search.h"
@@ -10,7 +20,7 @@
 #include "match/dsc_prog.h"
 
 namespace discada {
-inline namespace DISCADA_KERNEL_NAMESPACE {
+DISCADA_KERNELS_BEGIN
 
 namespace {
 
@@ -49,5 +59,5 @@ bitboard::Bits turnedDiscs(std::int32_t cell, bitboard::Bits own, bitboard::Bits
 extern const Kernels kKernels;
 const Kernels kKernels = {walkTree, searchPruned, perftOf, legalPlacements, turnedDiscs};
 
-}  // namespace DISCADA_KERNEL_NAMESPACE
+DISCADA_KERNELS_END
 }  // namespace discada

@@ -3,9 +3,10 @@
 #include <cstdint>
 
 #include "ai/bit_position.h"
+#include "ai/kernel_namespace.h"
 
 namespace discada {
-inline namespace DISCADA_KERNEL_NAMESPACE {
+DISCADA_KERNELS_BEGIN
 
 // The number of leaves `depth` plies below the position, where a pass is a ply of its own and a
 // finished game is one leaf at whatever depth it is reached. Counts the move generator and the
@@ -29,5 +30,5 @@ inline std::uint64_t perft(BitPosition& position, std::int32_t depth) {
     return leaves;
 }
 
-}  // namespace DISCADA_KERNEL_NAMESPACE
+DISCADA_KERNELS_END
 }  // namespace discada

@@ -5,14 +5,16 @@
 #include <bit>
 #include <cassert>
 #include <cstdint>
+#include <limits>
 
 #include "ai/bit_position.h"
+#include "ai/kernel_namespace.h"
 #include "ai/kernels.h"
 #include "ai/transposition_table.h"
 #include "ai/tree_walk.h"
 
 namespace discada {
-inline namespace DISCADA_KERNEL_NAMESPACE {
+DISCADA_KERNELS_BEGIN
 
 // The tree walk's root placement and root value for the same position, depth, computer and
 // caller's bounds, found with alpha-beta pruning, move ordering and a table instead of visiting
@@ -41,6 +43,10 @@ public:
 private:
     // Every value lies well inside this.
     static constexpr std::int32_t kInfinity = kSearchInfinity;
+    // Values and their bounds are kept in 16 bits: they lie within the infinities widened by a
+    // placement's weight, far less than twice them. Indices of placements are kept in 8 bits.
+    static_assert(2 * kInfinity <= std::numeric_limits<std::int16_t>::max());
+    static_assert(kCellListCapacity <= std::numeric_limits<std::int8_t>::max());
     // Nodes nearer the leaves cost less to search again than to keep.
     static constexpr std::int32_t kLeastStoredDepth = 3;
     // Half the width of the root's first window around the value of the search before.
@@ -531,6 +537,7 @@ inline void PrunedSearch::orderForF(Node& node, Move hint) {
     // to a corner counts as leaving the opponent four to six more placements. Packed above the
     // list index, so that a plain sort keeps list order between equal keys.
     constexpr std::int32_t kIndexBits = 5;
+    static_assert(kCellListCapacity <= 1 << kIndexBits);
     constexpr std::int32_t kHintKey = -kInfinity;
     const DiscColor side = position_.sideToMove();
     const bitboard::Bits own = position_.discs(side);
@@ -603,5 +610,5 @@ inline PrunedSearch::Move PrunedSearch::firstWith(Node& node, std::int32_t value
     return -1;
 }
 
-}  // namespace DISCADA_KERNEL_NAMESPACE
+DISCADA_KERNELS_END
 }  // namespace discada

@@ -4,12 +4,16 @@
 #include <cassert>
 #include <cstdint>
 #include <cstdlib>
+#include <limits>
 #include <memory>
 
 #include "ai/bitboard.h"
+#include "ai/kernel_namespace.h"
+#include "ai/tree_walk.h"
+#include "match/match_types.h"
 
 namespace discada {
-inline namespace DISCADA_KERNEL_NAMESPACE {
+DISCADA_KERNELS_BEGIN
 
 // Bounds on the best value F of positions met before, for the pruned search. F depends on the
 // discs, the side to move (whose discs come first) and the depth alone, so a stored bound holds
@@ -39,6 +43,14 @@ public:
     static constexpr std::int32_t kFullDepth = 10;
     static constexpr std::size_t kLeastBytes = std::size_t{16} << 10;
     static constexpr std::size_t kEntryBytes = 24;
+    // The bench signature counts the positions a search visits, and so the entries of the table.
+    static_assert(sizeof(Entry) == kEntryBytes);
+    // What an entry narrows: bounds are values of the search, which lie well within twice its
+    // infinity; a depth is at most the placements of a whole game; the best placement is a cell
+    // plus one.
+    static_assert(2 * kSearchInfinity <= std::numeric_limits<std::int16_t>::max());
+    static_assert(kMaxPlacements <= std::numeric_limits<std::int8_t>::max());
+    static_assert(bitboard::kCells <= std::numeric_limits<std::int8_t>::max());
 
     // Empty until sized; it then keeps nothing and the search runs without it.
     TranspositionTable() = default;
@@ -120,5 +132,5 @@ private:
     std::size_t count_ = 0;
 };
 
-}  // namespace DISCADA_KERNEL_NAMESPACE
+DISCADA_KERNELS_END
 }  // namespace discada

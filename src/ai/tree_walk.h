@@ -4,9 +4,11 @@
 #include <concepts>
 #include <cstdint>
 
+#include "ai/kernel_namespace.h"
 #include "board/cell.h"
 
 namespace discada {
+DISCADA_KERNELS_BEGIN
 
 // Scores stay far inside these bounds, so they act as infinities.
 constexpr std::int32_t kSearchInfinity = 999;
@@ -133,4 +135,5 @@ std::int32_t TreeWalk<Model>::loop(const Moves& moves, Move& slot, std::int32_t 
     return maximising ? alpha : beta;
 }
 
+DISCADA_KERNELS_END
 }  // namespace discada

@@ -31,7 +31,7 @@ namespace discada {
 
 namespace {
 
-// After the window is first shown it looks for its frame this often, for one second at most.
+// Once the window is on the screen it looks for its frame this often, for one second at most.
 constexpr int kFrameCheckIntervalMs = 10;
 constexpr int kFrameChecks = 100;
 
@@ -240,8 +240,10 @@ void MainWindow::showEvent(QShowEvent* event) {
 // refreshed only by the next move, so the window asks its native window. Once the frame is
 // known, the frame, not the area inside it, goes to the centred corner, once; afterwards the
 // window stays where the user puts it. Without a window manager no frame appears and the window
-// stays where it is.
+// stays where it is. A busy manager may take seconds to show the window and report a frame half
+// made meanwhile: the frame counts only once the window is on the screen.
 void MainWindow::placeFrameOnceKnown() {
+    if (!windowHandle()->isExposed()) return;
     const QMargins frame = windowHandle()->frameMargins();
     if (!frame.isNull()) {
         windowHandle()->setPosition(*centredCorner_ + QPoint(frame.left(), frame.top()));

@@ -339,8 +339,7 @@ std::string benchSignature(std::int32_t depth, const Kernels& kernels) {
         const SearchResult result = kernels.prunedSearch(match, match.sideToMove(), depth,
                                                          -kSearchInfinity, kSearchInfinity);
         Measure m;
-        if (result.move >= 0)
-            m.choice = {result.move / kBoardSize + 1, result.move % kBoardSize + 1};
+        if (result.move >= 0) m.choice = bitboard::cellPosOf(result.move);
         m.value = result.value;
         m.nodes = result.nodes;
         signature.add(m);

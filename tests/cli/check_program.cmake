@@ -1,6 +1,7 @@
 # The built discada-cli as a person starts it, through LAUNCHER (wine for the Windows program)
-# when one is given: its arguments reach the commands, and no arguments at all get the usage on
-# standard error with the usage exit code. It runs in a fresh folder of its own, removed after.
+# when one is given: its arguments reach the commands, --help gets the usage on standard output
+# with success, and no arguments, or a number with more after it, get a usage text on standard
+# error with the usage exit code. It runs in a fresh folder of its own, removed after.
 #
 #   cmake -DPROGRAM=... [-DLAUNCHER=...] -P check_program.cmake
 
@@ -42,7 +43,10 @@ function(expect code out_start err_start)
 endfunction()
 
 expect(0 "DiscadaGame Ver.1.2\n" "" --version)
+expect(0 "usage: discada-cli COMMAND" "" --help)
 expect(0 "........\n........\n..OX....\n..XXX...\n...XO...\n" "" show game.txt)
 expect(64 "" "usage: discada-cli COMMAND" show)
 expect(64 "" "usage: discada-cli COMMAND")
+# A number is the whole argument, or the argument is refused.
+expect(64 "" "usage: discada-cli perft D" perft 3x)
 file(REMOVE_RECURSE ${WORK})

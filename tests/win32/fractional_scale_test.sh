@@ -37,17 +37,12 @@ cd "$work/play"
 "$wine" "$game" &
 pid=$!
 trap 'kill "$pid" 2>/dev/null || true; cleanup' EXIT
-timeout 60 xdotool search --sync --name "^$title\$" >/dev/null || fail "no window titled $title"
+window_of 60 --onlyvisible --name "^$title\$" >/dev/null || fail "no window titled $title"
 read -r ox oy <<<"$("$wine" "$probe" origin "$title" | tr -d '\r')"
 
 # The window shows the whole scene in one copy: it is there once the board's margin is violet.
-painted() { [ "$(pixels 1 1 "$(device 10)" "$(device 100)")" = EE82EE ]; }
-for _ in $(seq 100); do
-    import -window root "$shot"
-    painted && break
-    sleep 0.1
-done
-painted || fail "the board was never painted"
+painted() { import -window root "$shot" && [ "$(pixels 1 1 "$(device 10)" "$(device 100)")" = EE82EE ]; }
+wait_until 10 painted || fail "the board was never painted"
 
 # Two window pixels below the top of each row of cells without a disc at the start.
 span=$(device 363)

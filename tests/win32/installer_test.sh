@@ -43,10 +43,17 @@ uninstall_key="HKLM\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\${
 # Started from the shortcut, the game's working folder is the install folder: help finds the
 # readme there and opens it.
 "$wine" start "$("$wine" winepath -w "$shortcut" | tr -d '\r')"
-game=$(timeout 60 xdotool search --sync --name '^DiscadaGame$' | head -1) || fail "no game window"
-sleep 1
+game=$(window_of 60 --onlyvisible --name '^DiscadaGame$') || fail "no game window"
+# The key goes to the window under the pointer, which rests on the centred game; it is taken
+# once the window has drawn its board, mostly violet.
+board_drawn() {
+    import -window "$game" "$work/game.png" &&
+        [ "$(convert "$work/game.png" -fill black +opaque '#EE82EE' -fill white -opaque '#EE82EE' \
+            -format '%[fx:int(mean*w*h)]' info:)" -ge 50000 ]
+}
+wait_until 30 board_drawn || fail "the game never drew its board"
 xdotool key F1
-viewer=$(timeout 30 xdotool search --sync --name readme | head -1) || fail "help opened no viewer"
+viewer=$(window_of 30 --name readme) || fail "help opened no viewer"
 kill "$(xdotool getwindowpid "$viewer")" "$(xdotool getwindowpid "$game")"
 "$wine_dir/wineserver" --wait
 

@@ -28,13 +28,13 @@ probe() { "$wine" "$probe" "$@" | tr -d '\r'; }
 cd "$work/play"
 "$wine" "$game" &
 pid=$!
-timeout 60 xdotool search --sync --name "^$title\$" >/dev/null || fail "no window titled $title"
-sleep 1
+window_of 60 --onlyvisible --name "^$title\$" >/dev/null || fail "no window titled $title"
 read -r ox oy <<<"$(probe origin "$title")"
 
 # Twice 530 x 413; the list at twice (385, 120) and 130 wide, its height cut to whole rows; the
-# buttons at twice their places.
-layout=$(probe layout "$title")
+# buttons at twice their places, once the window has made them.
+read_layout() { layout=$(probe layout "$title"); }
+wait_until 30 read_layout || fail "the window has no list or no buttons"
 read -r _ list_x list_y list_width list_height inner row <<<"$(grep '^list ' <<<"$layout")"
 [ "$(head -1 <<<"$layout")" = "window 1060 826" ] || fail "window: $layout"
 [ "$list_x $list_y $list_width" = "770 240 260" ] || fail "list: $layout"
@@ -45,15 +45,13 @@ expected_buttons="<< 770 660 40 40
 >> 986 660 40 40"
 [ "$(grep -v '^window \|^list ' <<<"$layout")" = "$expected_buttons" ] || fail "buttons: $layout"
 
-# Black opens at (4, 3), the computer answers at (3, 5).
+# Black opens at (4, 3), once the board shows; the computer answers at (3, 5).
+await_shot start pixel_is 20 20 238,130,238 || fail "the board was never drawn"
 xdotool mousemove $((ox + 326)) $((oy + 242)) click 1
-for _ in $(seq 100); do
-    probe list "$title" | head -1 | grep -qF "白(3, 5)" && break
-    sleep 0.1
-done
+answered() { probe list "$title" | head -1 | grep -qF "白(3, 5)"; }
+wait_until 20 answered || fail "no answer: $(probe list "$title" | tr '\n' '|')"
 [ "$(probe list "$title" | tail -1)" = " 1手目 黒(4, 3)" ] || fail "moves: $(probe list "$title")"
-sleep 0.5
-import -window root "$shots/scaled.png"
+await_shot scaled has_shade 242 410 light || fail "the answer on (3, 5) is not drawn"
 
 # Sharp edges: across the frame's left band (x 15 and 16, now 30 to 33) in the first row of cells,
 # every pixel is the board's violet or black, nothing between; the white disc on (5, 5) is the

@@ -30,46 +30,36 @@ pids=()
 trap 'for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done; cleanup' EXIT
 
 probe() { "$wine" "$probe" "$@" | tr -d '\r'; }
-shot() { import -window root "$shots/$1.png"; }
-# The colour of client pixel (x, y) in a screenshot, as "R,G,B".
-pixel() {
-    convert "$shots/$1.png" -format "%[fx:int(255*p{$((ox + $2)),$((oy + $3))}.r)],%[fx:int(255*p{$((ox + $2)),$((oy + $3))}.g)],%[fx:int(255*p{$((ox + $2)),$((oy + $3))}.b)]" info:
-}
-expect_pixel() {
-    local got
-    got=$(pixel "$1" "$2" "$3")
-    [ "$got" = "$4" ] || fail "$5: pixel ($2, $3) is $got, not $4"
-}
-# Client pixel (x, y) is light (every channel at least 200) or dark (none above 100).
-expect_shade() {
-    local got r g b
-    got=$(pixel "$1" "$2" "$3")
-    IFS=, read -r r g b <<<"$got"
-    if [ "$4" = light ]; then
-        [ "$r" -ge 200 ] && [ "$g" -ge 200 ] && [ "$b" -ge 200 ] || fail "$5: ($2, $3) is $got"
-    else
-        [ "$r" -le 100 ] && [ "$g" -le 100 ] && [ "$b" -le 100 ] || fail "$5: ($2, $3) is $got"
-    fi
-}
+expect_pixel() { pixel_is "$@" || fail "$5: pixel ($2, $3) is $(pixel "$1" "$2" "$3"), not $4"; }
+expect_shade() { has_shade "$@" || fail "$5: ($2, $3) is $(pixel "$1" "$2" "$3")"; }
+# On screenshots NAME taken until the pixel shows it: await_pixel NAME pixel_is|pixel_is_not X Y
+# R,G,B MESSAGE and await_shade NAME X Y light|dark MESSAGE.
+await_pixel() { await_shot "$@" || fail "$6: pixel ($3, $4) is $(pixel "$1" "$3" "$4")"; }
+await_shade() { await_shot "$1" has_shade "${@:2}" || expect_shade "$@"; }
 wait_for_window() {
-    timeout 60 xdotool search --sync --name "^$1\$" >/dev/null || fail "no window titled $1"
+    window_of 60 --onlyvisible --name "^$1\$" >/dev/null || fail "no window titled $1"
+}
+# Takes screenshot NAME once the screen has stopped changing: two shots in a row alike.
+settled_shot() {
+    shot "$1"
+    wait_until 10 shot_again_alike "$1" || fail "the screen kept changing"
+}
+shot_again_alike() {
+    mv "$shots/$1.png" "$work/previous.png" && shot "$1" &&
+        [ "$(compare -metric AE "$work/previous.png" "$shots/$1.png" null: 2>&1 || true)" = 0 ]
 }
 # Reads the message box with this caption, checks its text and presses OK.
 expect_box() {
     wait_for_window "$1"
-    sleep 0.5
-    shot "$3"
+    settled_shot "$3"
     local text
     text=$(probe box "$1")
     [ "$text" = "$2" ] || fail "the box \"$1\" says \"$text\", not \"$2\""
 }
-# Polls until the move list's top line holds the text, for at most ten seconds.
+top_entry_holds() { probe list "$title" | head -1 | grep -qF "$1"; }
 wait_for_top_entry() {
-    for _ in $(seq 100); do
-        probe list "$title" | head -1 | grep -qF "$1" && return 0
-        sleep 0.1
-    done
-    fail "the move list never showed $1: $(probe list "$title" | tr '\n' '|')"
+    wait_until 20 top_entry_holds "$1" ||
+        fail "the move list never showed $1: $(probe list "$title" | tr '\n' '|')"
 }
 
 # Started from a folder without a help file.
@@ -78,12 +68,10 @@ cd "$work/play"
 first=$!
 pids+=("$first")
 wait_for_window "$title"
-sleep 1
 read -r ox oy <<<"$(probe origin "$title")"
 
-shot start
 background=238,130,238
-expect_pixel start 10 10 $background "margin"
+await_pixel start pixel_is 10 10 $background "margin"
 expect_pixel start 30 30 $background "an empty cell"
 expect_pixel start 16 100 0,0,0 "frame"
 expect_pixel start 57 30 0,0,0 "first vertical line"
@@ -103,20 +91,19 @@ label_ink=$(convert "$shots/start.png" -crop "130x18+$((ox + 383))+$((oy + 20))"
 xdotool mousemove $((ox + 163)) $((oy + 121)) click 1
 wait_for_top_entry "白(3, 5)"
 [ "$(probe list "$title" | tail -1)" = " 1手目 黒(4, 3)" ] || fail "first entry: $(probe list "$title")"
-sleep 0.5
-shot answered
+await_shade answered 121 205 light "white disc on (3, 5)"
 expect_shade answered 163 121 dark "black disc on (4, 3)"
-expect_shade answered 121 205 light "white disc on (3, 5)"
 
+# The game menu drops over the board's corner, and goes again.
 xdotool key alt+g
-sleep 1
-shot menu
+await_pixel menu pixel_is_not 10 10 $background "the game menu"
 xdotool key Escape Escape
+await_pixel menu_closed pixel_is 10 10 $background "the closed game menu"
 
 xdotool key F1
 expect_box Error "ヘルプファイルが見つかりません。" help_box
 xdotool key alt+h
-sleep 0.5
+await_pixel help_menu pixel_is_not 100 10 $background "the help menu"
 xdotool key Down Return
 expect_box "バージョン情報" "$(printf '%s\t%s' "$title" Ver.1.2)" version_box
 
@@ -125,7 +112,7 @@ focus_game() { xdotool mousemove $((ox + 450)) $((oy + 100)) click 1; }
 printf 'help\r\n' >readme.txt
 focus_game
 xdotool key F1
-viewer=$(timeout 30 xdotool search --sync --name readme | head -1) || fail "help opened no viewer"
+viewer=$(window_of 30 --name readme) || fail "help opened no viewer"
 kill "$(xdotool getwindowpid "$viewer")"
 "$wine" reg delete "$txt_open" /f >/dev/null
 focus_game
@@ -137,12 +124,12 @@ rm readme.txt
 "$wine" "$game" &
 second=$!
 pids+=("$second")
-for _ in $(seq 100); do
-    [ "$(xdotool search --name "^$title\$" | wc -l)" -eq 2 ] && break
-    sleep 0.1
-done
-[ "$(xdotool search --name "^$title\$" | wc -l)" -eq 2 ] || fail "the second copy shows no window"
-sleep 1
+two_copies_shown() {
+    [ "$(xdotool search --onlyvisible --name "^$title\$" 2>/dev/null | wc -l)" -eq 2 ]
+}
+wait_until 60 two_copies_shown || fail "the second copy shows no window"
+# It opens over the first, with an empty board.
+await_pixel second pixel_is 163 121 $background "the second copy's empty cell (4, 3)"
 focus_game
 xdotool key x
 wait "$second" || fail "the second copy ended with $?"

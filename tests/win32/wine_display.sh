@@ -1,5 +1,6 @@
 # Sourced by the wine tests that show the game on a display of their own; sets nothing up by
 # itself. Before sourcing, export WINEPREFIX and set `work`, the test's folder.
+source "$(dirname "${BASH_SOURCE[0]}")/../wait_until.sh"
 wine_dir=/usr/lib/wine
 wine=$wine_dir/wine64
 export WINEDEBUG=-all WINEDLLOVERRIDES=winemenubuilder.exe=d LC_ALL=C.UTF-8
@@ -28,7 +29,7 @@ start_display() {
     rm -f "$work/display"
     Xvfb -displayfd 3 -screen 0 "$1x24" -nolisten tcp 3>"$work/display" 2>/dev/null &
     xvfb=$!
-    for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
+    wait_until 30 test -s "$work/display" || fail "Xvfb did not start"
     DISPLAY=:$(head -1 "$work/display")
     export DISPLAY
 }
@@ -50,3 +51,30 @@ make_prefix() {
     fi
     "$wine_dir/wineserver" --wait
 }
+
+# Screenshots, read in the coordinates of the game's client area, whose screen position is
+# (ox, oy); they land in the folder `shots`.
+shot() { import -window root "$shots/$1.png"; }
+# The colour of client pixel (x, y) in screenshot NAME, as "R,G,B".
+pixel() {
+    local x=$((ox + $2)) y=$((oy + $3))
+    convert "$shots/$1.png" -format \
+        "%[fx:int(255*p{$x,$y}.r)],%[fx:int(255*p{$x,$y}.g)],%[fx:int(255*p{$x,$y}.b)]" info:
+}
+# pixel_is NAME X Y R,G,B and pixel_is_not NAME X Y R,G,B
+pixel_is() { [ "$(pixel "$1" "$2" "$3")" = "$4" ]; }
+pixel_is_not() { [ "$(pixel "$1" "$2" "$3")" != "$4" ]; }
+# has_shade NAME X Y light|dark: every channel at least 200, or none above 100.
+has_shade() {
+    local r g b
+    IFS=, read -r r g b <<<"$(pixel "$1" "$2" "$3")"
+    if [ "$4" = light ]; then
+        [ "$r" -ge 200 ] && [ "$g" -ge 200 ] && [ "$b" -ge 200 ]
+    else
+        [ "$r" -le 100 ] && [ "$g" -le 100 ] && [ "$b" -le 100 ]
+    fi
+}
+# await_shot NAME CHECK ARGS...: takes screenshot NAME until `CHECK NAME ARGS...` holds on it,
+# for at most ten seconds; false if it never does.
+await_shot() { wait_until 10 shot_and_check "$@"; }
+shot_and_check() { shot "$1" && "$2" "$1" "${@:3}"; }
