@@ -53,7 +53,7 @@ for ((i = 1; i < ${#tools[@]}; i += 2)); do packages+=("${tools[i]}"); done
 bash scripts/setup.sh "${packages[@]}" ||
     refuse "could not install what the release needs (${packages[*]}): run it as root or with sudo"
 for ((i = 0; i < ${#tools[@]}; i += 2)); do
-    command -v "${tools[i]}" >/dev/null ||
+    [ -x "$(command -v "${tools[i]}")" ] ||
         refuse "${tools[i]} is missing: install the Debian package ${tools[i + 1]}"
 done
 
