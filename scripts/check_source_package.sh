@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # Builds the Debian source package of a commit as a distribution would, in a fresh minimal
-# Debian 12 made by debootstrap: the commit's git archive as the upstream tarball, its build
-# dependencies from debian/control, `dpkg-buildpackage -us -uc`, lintian on the source and the
-# binary package, then autopkgtest's tests (debian/tests) on the installed package, run by
-# autopkgtest itself on that machine (its null runner). Not part of the test command: it
-# downloads, installs and builds everything, some 20 to 30 minutes.
+# Debian 12 made by debootstrap: the commit's git archive without debian/ as the upstream
+# tarball, with the commit's debian/ added (as build_deb.sh has them), the build dependencies
+# from debian/control, `dpkg-buildpackage -us -uc`, lintian on the source and the binary package,
+# then autopkgtest's tests (debian/tests) on the installed package, run by autopkgtest itself on
+# that machine (its null runner). Not part of the test command: it downloads, installs and
+# builds everything, some 20 to 30 minutes.
 #
 #   bash scripts/check_source_package.sh [COMMIT] [FOLDER]   (as root)
 #
@@ -23,8 +24,10 @@ version=$(git show "$commit:debian/changelog" | sed -n '1s/^discada (\([^)]*\)-[
 start=$SECONDS
 make_fresh_debian "$root"
 mkdir -p "$root/build"
-git archive --format=tar --prefix="discada-$version/" "$commit" |
+git archive --format=tar --prefix="discada-$version/" "$commit" ':(exclude)debian' |
     gzip -9n >"$root/build/discada_$version.orig.tar.gz"
+git archive --format=tar --prefix="discada-$version/" "$commit" debian |
+    gzip -9n >"$root/build/debian.tar.gz"
 echo "== the machine is made ($(elapsed $start))"
 
 inside=$(
@@ -32,6 +35,7 @@ inside=$(
 apt-get install -y -qq --no-install-recommends dpkg-dev >/dev/null
 cd /build
 tar -xzf discada_$version.orig.tar.gz
+tar -xzf debian.tar.gz
 cd discada-$version
 echo "== the build dependencies of debian/control"
 apt-get build-dep -y -qq ./ >/dev/null
