@@ -27,7 +27,8 @@ with_byte_order_mark() {
 }
 with_byte_order_mark readme.txt >"$staging/readme.txt"
 with_byte_order_mark LICENSE >"$staging/LICENSE.txt"
-with_byte_order_mark "$build/packaging/web/THIRD-PARTY-NOTICES.txt" >"$staging/THIRD-PARTY-NOTICES.txt"
+notices=$build/packaging/web/THIRD-PARTY-NOTICES.txt
+with_byte_order_mark "$notices" >"$staging/THIRD-PARTY-NOTICES.txt"
 
 zip=discada-$version-web.zip
 /usr/bin/python3 packaging/make_zip.py "$build/$zip" "$staging" \

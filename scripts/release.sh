@@ -23,12 +23,14 @@ refuse() {
     exit 1
 }
 
-command -v git >/dev/null || bash scripts/setup.sh git || refuse "git is missing and could not be installed"
+command -v git >/dev/null || bash scripts/setup.sh git ||
+    refuse "git is missing and could not be installed"
 git rev-parse --is-inside-work-tree >/dev/null 2>&1 ||
     refuse "$PWD is not a git clone: a release is made from a commit"
 if [ -n "$(git status --porcelain)" ]; then
     git status --short >&2
-    refuse "the tree has changes that are not committed (above): commit them, or make the release from a clean clone"
+    refuse "the tree has changes that are not committed (above):" \
+        "commit them, or make the release from a clean clone"
 fi
 version=$(bash scripts/release_version.sh) || refuse "make the three versions agree first"
 

@@ -5,7 +5,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-program=$(sed -n 's/^constexpr std::string_view kVersionText = "Ver\.\([0-9.]*\)";$/\1/p' src/game/app_info.h)
+program=$(sed -n 's/^constexpr std::string_view kVersionText = "Ver\.\([0-9.]*\)";$/\1/p' \
+    src/game/app_info.h)
 package=$(sed -n '1s/^discada (\([^)]*\)-[^-)]*).*/\1/p' debian/changelog)
 news=$(sed -n 's/^Version \([0-9.]*\) (.*/\1/p' NEWS | head -1)
 if [ -z "$program" ] || [ "$program" != "$package" ] || [ "$program" != "$news" ]; then
