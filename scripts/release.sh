@@ -114,7 +114,7 @@ deb=$(basename "$stage"/discada_*.deb)
     entry SHA256SUMS "the checksum of each: sha256sum -c SHA256SUMS"
 } >"$stage/$name-release-notes.txt"
 
-(cd "$stage" && find . -type f | sed 's|^\./||' | LC_ALL=C sort | xargs sha256sum >SHA256SUMS)
+(cd "$stage" && find . -type f ! -name SHA256SUMS | sed 's|^\./||' | LC_ALL=C sort | xargs sha256sum >SHA256SUMS)
 bash scripts/check_notices.sh "$stage/$name.tar.gz" "$stage/$deb" \
     "$stage/$name-win64.msi" "$stage/$name-win64.zip" "$stage/$name-web.zip" \
     ${site:+"$stage/$site"}
