@@ -1,16 +1,22 @@
 #!/usr/bin/env bash
-# Builds the Debian package from a release build in build/package; prints the package's path.
+# Builds the Debian source and binary packages from debian/ with dpkg-buildpackage, as a
+# distribution would, in build/package; prints the binary package's path.
 # Install it with: sudo apt install ./build/package/discada_*.deb
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-bash scripts/setup.sh
-# Debian's own build flags with all of its hardening; the programs go to /usr/games, as games do.
-export DEB_BUILD_MAINT_OPTIONS=hardening=+all
-cmake --preset release -B build/package -DDISCADA_BUILD_TESTS=OFF -DDISCADA_BUILD_BENCH=OFF \
-    -DDISCADA_DEBIAN_PACKAGE=ON -DCMAKE_INSTALL_BINDIR=games \
-    "-DCMAKE_CXX_FLAGS=$(dpkg-buildflags --get CPPFLAGS) $(dpkg-buildflags --get CXXFLAGS)" \
-    "-DCMAKE_EXE_LINKER_FLAGS=$(dpkg-buildflags --get LDFLAGS)"
-cmake --build build/package
-(cd build/package && cpack -G DEB)
-ls "$PWD"/build/package/discada_*.deb
+bash scripts/setup.sh debhelper
+version=$(bash scripts/release_version.sh)
+out=build/package
+sources=$out/discada-$version
+rm -rf "$out"
+mkdir -p "$sources"
+# dpkg-buildpackage writes its packages beside the source folder: it builds a copy of the sources
+# (without the build folders and what else git ignores) inside build/package.
+tar -c --exclude=./.git --exclude='./build*' --exclude=./.cache --exclude=./compile_commands.json \
+    . | tar -x -C "$sources"
+# The upstream tarball of the source package: the same sources without debian/.
+tar -C "$out" -c --exclude="discada-$version/debian" "discada-$version" |
+    gzip -9n >"$out/discada_$version.orig.tar.gz"
+(cd "$sources" && dpkg-buildpackage -us -uc -jauto)
+ls "$PWD/$out/discada_$version-"*"_$(dpkg --print-architecture).deb"

@@ -17,24 +17,15 @@ branch=${1:-HEAD}
 root=${2:-$(mktemp -d /var/tmp/discada-fresh.XXXXXX)}
 commit=$(git rev-parse --verify "$branch^{commit}")
 bash scripts/setup.sh debootstrap
-
-elapsed() { printf '%d min %d s' $(((SECONDS - $1) / 60)) $(((SECONDS - $1) % 60)); }
+source scripts/fresh_debian.sh
 
 start=$SECONDS
-echo "== debootstrap --variant=minbase bookworm $root"
-debootstrap --variant=minbase bookworm "$root" >"$root.debootstrap.log" 2>&1 ||
-    { tail -20 "$root.debootstrap.log" >&2; exit 1; }
-rm "$root.debootstrap.log"
-cp /etc/resolv.conf "$root/etc/resolv.conf"
+make_fresh_debian "$root"
 git bundle create "$root/discada.bundle" "$branch"
 echo "== the machine is made ($(elapsed $start))"
 
-# Inside the machine, with nothing in the environment but the path and the home folder.
 inside=$(
     cat <<EOF
-set -euo pipefail
-export DEBIAN_FRONTEND=noninteractive
-apt-get update -qq
 apt-get install -y -qq --no-install-recommends git >/dev/null
 git clone -q --no-checkout /discada.bundle /root/discada
 cd /root/discada
@@ -43,20 +34,12 @@ echo "== bash scripts/test.sh in a fresh clone of $commit"
 bash scripts/test.sh
 EOF
 )
-environment=(PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin HOME=/root)
+environment=()
 [ -n "${FUZZ_SECONDS:-}" ] && environment+=("FUZZ_SECONDS=$FUZZ_SECONDS")
 
-# A mount namespace of its own: the mounts end with it, whatever happens inside.
 start=$SECONDS
 status=0
-unshare --mount --propagation private bash -euc '
-    root=$1
-    shift
-    mount -t proc proc "$root/proc"
-    mount -t sysfs sysfs "$root/sys"
-    for dir in /dev /dev/pts /dev/shm; do mount --bind "$dir" "$root$dir"; done
-    exec env -i "$@"
-' check "$root" "${environment[@]}" /usr/sbin/chroot "$root" /bin/bash -c "$inside" || status=$?
+run_in_fresh_debian "$root" "$inside" "${environment[@]}" || status=$?
 
 if [ "$status" -ne 0 ]; then
     echo "== FAILED: the test command exited $status after $(elapsed $start); the machine stays in $root"

@@ -30,7 +30,7 @@ shortcut="$(known_folder APPDATA)/Microsoft/Windows/Start Menu/Programs/DiscadaG
 
 "$wine" msiexec /i "$older_msi" /qn
 "$wine" msiexec /i "$msi" /qn
-for file in discada.exe discada-cli.exe readme.txt; do
+for file in discada.exe discada-cli.exe readme.txt LICENSE.txt THIRD-PARTY-NOTICES.txt; do
     [ -f "$folder/$file" ] || fail "$file is not in $folder"
 done
 [ -f "$shortcut" ] || fail "no shortcut $shortcut"
