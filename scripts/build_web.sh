@@ -1,9 +1,12 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds the browser program with Emscripten and packs
-# build/web/discada-VERSION-web.zip: index.html, which holds the page, its script and the
-# WebAssembly module, readme.txt, which the help command opens beside it, LICENSE.txt and
-# THIRD-PARTY-NOTICES.txt, the notices of the others' work in the page. Unzipped, the page opens
-# by a double-click and plays offline.
+# Installs what is missing, builds the browser program with Emscripten and makes
+# - build/web/site/: the files to put on a web server: index.html, which holds the page, its
+#   script and the WebAssembly module, readme.txt, which the help command opens beside it,
+#   LICENSE.txt and THIRD-PARTY-NOTICES.txt, the notices of the others' work in the page, the web
+#   app manifest, the icons and the service worker, with which the page installs as an app and
+#   opens offline after one visit.
+# - build/web/discada-VERSION-web.zip: the page, the readme, the licence and the notices.
+#   Unzipped, the page opens by a double-click and plays offline.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -11,26 +14,15 @@ cd "$(dirname "$0")/.."
 # with HarfBuzz; Python packs the ZIP.
 bash scripts/setup.sh emscripten nodejs node-acorn fonts-mplus libharfbuzz-bin python3
 cmake --preset web
-cmake --build --preset web --target discada_page discada_web_notices
+cmake --build --preset web --target discada_site
 
 build=build/web
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
-staging=$build/package
-rm -rf "$staging"
-mkdir -p "$staging"
-cp "$build/src/web/index.html" "$staging/index.html"
-# A browser shows a plain-text file as UTF-8 for certain only when it starts with the byte-order
-# mark.
-with_byte_order_mark() {
-    printf '\xEF\xBB\xBF'
-    cat "$1"
-}
-with_byte_order_mark readme.txt >"$staging/readme.txt"
-with_byte_order_mark LICENSE >"$staging/LICENSE.txt"
-notices=$build/packaging/web/THIRD-PARTY-NOTICES.txt
-with_byte_order_mark "$notices" >"$staging/THIRD-PARTY-NOTICES.txt"
+rm -rf "$build/site"
+cp -r "$build/src/web/site" "$build/site"
+echo "made $build/site/"
 
 zip=discada-$version-web.zip
-/usr/bin/python3 packaging/make_zip.py "$build/$zip" "$staging" \
+/usr/bin/python3 packaging/make_zip.py "$build/$zip" "$build/site" \
     index.html readme.txt LICENSE.txt THIRD-PARTY-NOTICES.txt
 echo "made $build/$zip"

@@ -4,7 +4,7 @@
 #   discada_VERSION-1_amd64.deb        the Debian package (packaging/build_deb.sh)
 #   discada-VERSION-win64.msi, .zip    the Windows programs (scripts/build_windows.sh)
 #   discada-VERSION-web.zip            the page (scripts/build_web.sh)
-#   discada-VERSION-site/              the page's files for a web server, when the page has them
+#   discada-VERSION-site/              the page's files for a web server
 #   discada-VERSION.tar.gz             the sources (git archive)
 #   discada-VERSION-release-notes.txt  the version's section of NEWS and what each file is for
 #   SHA256SUMS                         the checksum of every file above
@@ -78,15 +78,10 @@ bash "$tree/scripts/build_web.sh"
 cp "$tree/build/package/discada_$version"-*"_$(dpkg --print-architecture).deb" \
     "$tree/build/windows/$name-win64.msi" "$tree/build/windows/$name-win64.zip" \
     "$tree/build/web/$name-web.zip" "$stage/"
-# The site goes out as a folder, as it is put on a server; it carries the licence and the
-# notices of the page it serves.
-site=
-if [ -d "$tree/build/web/site" ]; then
-    site=$name-site
-    cp -r "$tree/build/web/site" "$stage/$site"
-    cp "$tree/build/web/package/LICENSE.txt" "$tree/build/web/package/THIRD-PARTY-NOTICES.txt" \
-        "$stage/$site/"
-fi
+# The site goes out as a folder, as it is put on a server, with the licence and the notices of
+# the page it serves.
+site=$name-site
+cp -r "$tree/build/web/site" "$stage/$site"
 
 # The release notes: the version's section of NEWS, under a heading of its own, and the files.
 deb=$(basename "$stage"/discada_*.deb)
@@ -109,15 +104,14 @@ deb=$(basename "$stage"/discada_*.deb)
     entry "$name-win64.zip" "for Windows: unzip anywhere and start discada.exe"
     entry "$name-win64.msi" "for Windows: installs the game for the current user"
     entry "$name-web.zip" "for any browser: unzip and open index.html"
-    [ -z "$site" ] || entry "$site/" "the page for a web server: copy the folder to it"
+    entry "$site/" "the page for a web server: copy the folder to it"
     entry "$name.tar.gz" "the sources, from which the Debian source package builds"
     entry SHA256SUMS "the checksum of each: sha256sum -c SHA256SUMS"
 } >"$stage/$name-release-notes.txt"
 
 (cd "$stage" && find . -type f ! -name SHA256SUMS | sed 's|^\./||' | LC_ALL=C sort | xargs sha256sum >SHA256SUMS)
 bash scripts/check_notices.sh "$stage/$name.tar.gz" "$stage/$deb" \
-    "$stage/$name-win64.msi" "$stage/$name-win64.zip" "$stage/$name-web.zip" \
-    ${site:+"$stage/$site"}
+    "$stage/$name-win64.msi" "$stage/$name-win64.zip" "$stage/$name-web.zip" "$stage/$site"
 
 rm -rf build/release
 mv "$stage" build/release

@@ -1,16 +1,24 @@
 #!/usr/bin/python3
-"""The browser program's goals, measured in headless Chromium on the built page opened from a
-file:// address: the time from the start of loading to the first complete picture (best and median
-of several loads), the size of what the page loads (raw and gzip-compressed), and the module's
-memory after a whole game against the computer at level 2 (the person plays the first legal cell in
-scan order every time).
+"""The browser program's goals, measured in headless Chromium: the time from the start of loading
+to the first complete picture (best and median of several loads) from a file:// address and from a
+local web server serving the site folder (first visit, then the visits its service worker serves);
+the size of what the page loads (raw and gzip-compressed); the module's memory after a whole game
+against the computer at level 2 (the person plays the first legal cell in scan order every time);
+and, in the benchmark's copy of the page with the processor slowed four times as on a mid-range
+phone, the computer's choice at the hidden level over the bench positions (median and worst), with
+the search's signature and answers, which must be those of `discada-cli bench`.
 
-    page_goals.py INDEX_HTML [LOADS]
+    page_goals.py INDEX_HTML SITE_FOLDER BENCH_INDEX_HTML [LOADS]
+
+The benchmark's page is built by `cmake --build --preset web --target discada_bench_page` into
+build/web/src/web/bench/index.html.
 """
 import gzip
 import os
 import shutil
+import socket
 import statistics
+import subprocess
 import sys
 import tempfile
 import time
@@ -19,8 +27,10 @@ from selenium import webdriver
 from selenium.webdriver.chrome.service import Service
 from selenium.webdriver.common.actions.action_builder import ActionBuilder
 
-page = os.path.abspath(sys.argv[1])
-loads = int(sys.argv[2]) if len(sys.argv) > 2 else 7
+page, site, bench_page = (os.path.abspath(p) for p in sys.argv[1:4])
+loads = int(sys.argv[4]) if len(sys.argv) > 4 else 7
+# A processor four times slower, as DevTools takes a mid-range phone to be.
+THROTTLING = 4
 folder = tempfile.mkdtemp(prefix="discada-goals-")
 options = webdriver.ChromeOptions()
 for argument in ("--headless=new", "--disable-gpu", "--no-first-run",
@@ -30,6 +40,7 @@ for argument in ("--headless=new", "--disable-gpu", "--no-first-run",
 if os.geteuid() == 0:
     options.add_argument("--no-sandbox")
 driver = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
+driver.set_script_timeout(600)
 
 
 def wait_for(condition, timeout=20):
@@ -64,19 +75,75 @@ def candidates():
                                        for dc in (-1, 0, 1) for dr in (-1, 0, 1))]
 
 
-try:
+def first_picture_times(address, count):
     times = []
-    for _ in range(loads):
-        driver.get("file://" + page)
+    for _ in range(count):
+        driver.get(address)
         wait_for("performance.getEntriesByName('discada-first-picture').length > 0")
         times.append(driver.execute_script(
             "return performance.getEntriesByName('discada-first-picture')[0].startTime"))
+    return times
+
+
+def serve(folder):
+    with socket.socket() as probe:
+        probe.bind(("127.0.0.1", 0))
+        port = probe.getsockname()[1]
+    server = subprocess.Popen(["/usr/bin/python3", "-m", "http.server", str(port), "--bind",
+                               "127.0.0.1"], cwd=folder, stdout=subprocess.DEVNULL,
+                              stderr=subprocess.DEVNULL)
+    end = time.time() + 10
+    while time.time() < end:
+        with socket.socket() as probe:
+            if probe.connect_ex(("127.0.0.1", port)) == 0:
+                return server, f"http://127.0.0.1:{port}/index.html"
+        time.sleep(0.05)
+    raise TimeoutError("web server")
+
+
+def choice_bench():
+    """The bench page's report at the processor's slowed speed: the signature line, then
+    "NAME C,R VALUE MILLISECONDS" per position."""
+    driver.get("file://" + bench_page)
+    wait_for("document.body.dataset.ready === 'true' && typeof discadaChoiceBench === 'function'")
+    driver.execute_cdp_cmd("Emulation.setCPUThrottlingRate", {"rate": THROTTLING})
+    try:
+        return driver.execute_script("return discadaChoiceBench()").splitlines()
+    finally:
+        driver.execute_cdp_cmd("Emulation.setCPUThrottlingRate", {"rate": 1})
+
+
+server = None
+try:
+    times = first_picture_times("file://" + page, loads)
     with open(page, "rb") as file:
         raw = file.read()
-    print(f"first picture: best {min(times):.0f} ms, median {statistics.median(times):.0f} ms "
-          f"over {loads} loads")
+    print(f"first picture from a file: best {min(times):.0f} ms, median "
+          f"{statistics.median(times):.0f} ms over {loads} loads")
+    served = os.path.join(folder, "site")
+    shutil.copytree(site, served)
+    server, address = serve(served)
+    [first] = first_picture_times(address, 1)
+    wait_for("navigator.serviceWorker.controller !== null")
+    times = first_picture_times(address, loads)
+    print(f"first picture from a local web server: {first:.0f} ms on the first visit; later, "
+          f"from the service worker's cache, best {min(times):.0f} ms, median "
+          f"{statistics.median(times):.0f} ms over {loads} loads")
+    server.kill()
     print(f"page size: {len(raw)} bytes, {len(gzip.compress(raw, 9))} bytes gzip-compressed")
 
+    report = choice_bench()
+    print(f"{report[0]} (in the page)")
+    rows = [line.split() for line in report[1:]]
+    for name, choice, value, milliseconds in rows:
+        print(f"  {name:12} {choice:>4} {value:>5} {float(milliseconds):8.1f} ms")
+    spent = [float(row[3]) for row in rows]
+    print(f"the computer's choice at the hidden level, processor slowed {THROTTLING} times: "
+          f"median {statistics.median(spent):.0f} ms, worst {max(spent):.0f} ms "
+          f"over {len(spent)} bench positions")
+
+    driver.get("file://" + page)
+    wait_for("document.body.dataset.ready === 'true'")
     driver.execute_script("""
         const top = document.querySelectorAll('.menubar .top')[0];
         top.dispatchEvent(new PointerEvent('pointerdown', {bubbles: true}));
@@ -112,5 +179,7 @@ try:
     print(f"memory: {start_heap} bytes at the start, {heap} bytes after a whole game "
           f"of {moves} placements")
 finally:
+    if server:
+        server.kill()
     driver.quit()
     shutil.rmtree(folder, ignore_errors=True)

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numbers>
 #include <optional>
 #include <utility>
 
@@ -11,7 +12,8 @@ namespace discada {
 
 namespace {
 
-// Per side of a device pixel: 64 samples give each edge pixel one of 65 shades.
+// Per side of a device pixel that an edge crosses: 64 samples give each edge pixel one of 65
+// shades. A pixel no edge crosses takes the one sample at its centre, as the compiled sheets do.
 constexpr int kSamples = 8;
 
 // The same discs as the sheets compiled into the programs (resources/make_disc_sheet.py): an
@@ -25,42 +27,60 @@ struct DiscLook {
 constexpr DiscLook kWhiteDisc{128, 255, 245, 110};
 constexpr DiscLook kBlackDisc{0, 68, 58, 150};
 
-// The grey level of the disc at (x, y) window pixels from its tile's corner; nothing outside it.
+// The shapes in window pixels from the tile's corner: the disc touches the tile's four sides; its
+// top face sits a little higher than the rim, and light falls on it from the upper left.
+constexpr double kCentre = kDiscTile / 2.0;
+constexpr double kRadius = kDiscTile / 2.0;
+constexpr double kOutlineWidth = 1;
+constexpr double kFaceRadius = kRadius - 3;
+constexpr double kFaceCentreY = kCentre - 2;
+constexpr double kLightX = kCentre - kRadius / 2;
+constexpr double kLightY = kFaceCentreY - kRadius / 2;
+constexpr double kLightReach = 1.5 * kFaceRadius;
+
+// The grey level of the disc at (x, y); nothing outside it.
 std::optional<double> discLevel(const DiscLook& disc, double x, double y) {
-    constexpr double kCentre = kDiscTile / 2.0;
-    constexpr double kRadius = kDiscTile / 2.0;
     const double fromCentre = std::hypot(x - kCentre, y - kCentre);
     if (fromCentre > kRadius) return std::nullopt;
-    if (fromCentre > kRadius - 1) return disc.outline;
-    // The top face sits a little higher than the rim: what lies below it is the disc's edge.
-    constexpr double kFaceRadius = kRadius - 3;
-    constexpr double kFaceCentreY = kCentre - 2;
+    if (fromCentre > kRadius - kOutlineWidth) return disc.outline;
     if (std::hypot(x - kCentre, y - kFaceCentreY) > kFaceRadius) return disc.edge;
-    constexpr double kLightX = kCentre - 0.5 * kRadius;
-    constexpr double kLightY = kFaceCentreY - 0.5 * kRadius;
-    const double t = std::min(1.0, std::hypot(x - kLightX, y - kLightY) / (1.5 * kFaceRadius));
+    const double t = std::min(1.0, std::hypot(x - kLightX, y - kLightY) / kLightReach);
     return disc.faceBright + (disc.faceDark - disc.faceBright) * t;
 }
 
-// Device pixel (column, row) of a tile `size` device pixels square.
+// Whether the square [x, x + size) x [y, y + size) lies wholly on one side of each of the
+// disc's circles, so that its centre stands for all of it.
+bool crossesNoEdge(double x, double y, double size) {
+    const double centreX = x + size / 2;
+    const double centreY = y + size / 2;
+    const double reach = size / std::numbers::sqrt2;
+    const double disc = std::hypot(centreX - kCentre, centreY - kCentre);
+    const double face = std::hypot(centreX - kCentre, centreY - kFaceCentreY);
+    return std::abs(disc - kRadius) > reach && std::abs(disc - (kRadius - kOutlineWidth)) > reach &&
+           std::abs(face - kFaceRadius) > reach;
+}
+
+// Device pixel (column, row) of a tile `size` device pixels square. Where the disc covers the
+// pixel only in part, the rest is the board's background, on which every disc lies.
 Colour tilePixel(const DiscLook& disc, int column, int row, int size) {
-    const double step = static_cast<double>(kDiscTile) / (size * kSamples);
+    const double pixel = static_cast<double>(kDiscTile) / size;
+    const int samples = crossesNoEdge(column * pixel, row * pixel, pixel) ? 1 : kSamples;
+    const double step = pixel / samples;
     double levels = 0;
     int inside = 0;
-    for (int i = 0; i < kSamples; ++i) {
-        for (int j = 0; j < kSamples; ++j) {
-            const auto level = discLevel(disc, ((column * kSamples) + j + 0.5) * step,
-                                         ((row * kSamples) + i + 0.5) * step);
+    for (int i = 0; i < samples; ++i) {
+        for (int j = 0; j < samples; ++j) {
+            const auto level = discLevel(disc, (column * samples + j + 0.5) * step,
+                                         (row * samples + i + 0.5) * step);
             if (!level) continue;
             levels += *level;
             ++inside;
         }
     }
     if (inside == 0) return kSpriteTransparent;
-    const int outside = kSamples * kSamples - inside;
+    const int all = samples * samples;
     const auto mix = [&](std::uint8_t background) {
-        return static_cast<std::uint8_t>(
-            std::lround((levels + outside * background) / (kSamples * kSamples)));
+        return static_cast<std::uint8_t>(std::lround((levels + (all - inside) * background) / all));
     };
     return rgb(mix(redOf(kBoardBackground)), mix(greenOf(kBoardBackground)),
                mix(blueOf(kBoardBackground)));

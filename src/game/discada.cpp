@@ -1,5 +1,6 @@
 #include "game/discada.h"
 
+#include <cassert>
 #include <optional>
 
 #include "game/app_info.h"
@@ -67,6 +68,35 @@ std::optional<int> levelMenuItem(std::int32_t level) {
     return std::nullopt;
 }
 
+// How many discs the placement at the match's history cursor turned.
+std::int32_t discsTurned(const DscProg& match) {
+    std::int32_t turned = 0;
+    for (std::int32_t i = match.flipCursor();
+         i >= 0 && match.flipAt(i).moveIndex == match.moveCursor(); --i)
+        ++turned;
+    return turned;
+}
+
+// Whether the game a snapshot describes can be: settings in range, a loaded record (at least
+// one placement, a two-person game) while replaying and all placements applied in play, and
+// every placement legal in turn.
+bool makesSense(const GameSnapshot& snapshot) {
+    const std::int32_t count = static_cast<std::int32_t>(snapshot.placements.size());
+    const bool settings = snapshot.level >= 0 && snapshot.level <= kLevelCommands.back().level &&
+                          static_cast<std::size_t>(snapshot.mode) < kModeTexts.size();
+    const bool position = snapshot.replayMode
+                              ? snapshot.mode == GameMode::TwoPlayers && count > 0 &&
+                                    snapshot.shown >= 0 && snapshot.shown <= count
+                              : snapshot.shown == count;
+    if (!settings || !position) return false;
+    DscProg trial;
+    trial.reset();
+    for (const CellPos& cell : snapshot.placements) {
+        if (!trial.makeMove(cell.column, cell.row)) return false;
+    }
+    return true;
+}
+
 bool holdsPlacement(std::string_view recordText) {
     DscProg trial;
     const auto startTrial = [&] { trial.reset(); };
@@ -84,6 +114,12 @@ Discada::Discada(WindowHost& window, FileChooser& files, Clock& clock)
 }
 
 void Discada::newGame(GameMode mode) {
+    clearGame(mode);
+    if (mode == GameMode::ComputerBlack) computerTurn();
+    setReplayMode(false);
+}
+
+void Discada::clearGame(GameMode mode) {
     match_.reset();
     window_.listReset();
     listEntries_ = 0;
@@ -91,8 +127,6 @@ void Discada::newGame(GameMode mode) {
     busy_ = false;
     computer_.setMode(mode);
     turnLabels_ = textsOf(mode).turnLabels;
-    if (mode == GameMode::ComputerBlack) computerTurn();
-    setReplayMode(false);
 }
 
 ClickResult Discada::onBoardClick(std::int32_t x, std::int32_t y) {
@@ -100,6 +134,13 @@ ClickResult Discada::onBoardClick(std::int32_t x, std::int32_t y) {
     std::int32_t column = 0;
     std::int32_t row = 0;
     if (!match_.board().hitTest(x, y, column, row)) return ClickResult::NotOnCell;
+    return placeAt(column, row);
+}
+
+ClickResult Discada::placeAt(std::int32_t column, std::int32_t row) {
+    if (busy_ || replayMode_) return ClickResult::Refused;
+    if (column < 1 || column > kBoardSize || row < 1 || row > kBoardSize)
+        return ClickResult::NotOnCell;
     if (!match_.makeMove(column, row)) return ClickResult::NotLegal;
     const MatchStatus status = match_.status();
     afterMove(status);
@@ -126,6 +167,9 @@ void Discada::computerTurn() {
 
 void Discada::afterMove(MatchStatus status) {
     addListEntry();
+    const std::string entry = listEntryText();
+    window_.announce(entry.substr(entry.find_first_not_of(' ')) + "、" +
+                     std::to_string(discsTurned(match_)) + "枚返しました");
     selectListEntry(match_.movesPlayed());
     window_.requestRepaint();
     switch (status) {
@@ -177,11 +221,15 @@ void Discada::toggleSaveAtEnd() {
     window_.setMenuState(command::kSaveAtEnd, {.checked = saveAtEnd_});
 }
 
-void Discada::addListEntry() {
+std::string Discada::listEntryText() const {
     const CellPos move = match_.currentMove();
-    window_.listInsertTop(rightAligned(match_.movesPlayed(), kNumberWidth) + "手目 " +
-                          std::string(colourName(match_.currentMoveColor())) + "(" +
-                          std::to_string(move.column) + ", " + std::to_string(move.row) + ")");
+    return rightAligned(match_.movesPlayed(), kNumberWidth) + "手目 " +
+           std::string(colourName(match_.currentMoveColor())) + "(" + std::to_string(move.column) +
+           ", " + std::to_string(move.row) + ")";
+}
+
+void Discada::addListEntry() {
+    window_.listInsertTop(listEntryText());
     ++listEntries_;
 }
 
@@ -271,6 +319,44 @@ LoadResult Discada::loadRecord() {
     selectListEntry(match_.movesPlayed());
     window_.requestRepaint();
     return LoadResult::Loaded;
+}
+
+GameSnapshot Discada::snapshot() const {
+    GameSnapshot snapshot{.mode = mode(),
+                          .level = level(),
+                          .saveAtEnd = saveAtEnd_,
+                          .replayMode = replayMode_,
+                          .placements = {},
+                          .shown = match_.movesPlayed()};
+    // In play the placements taken back are gone for good; a loaded record keeps them all.
+    const std::int32_t kept = replayMode_ ? match_.redoLimit() : match_.movesPlayed();
+    for (std::int32_t i = 0; i < kept; ++i)
+        snapshot.placements.push_back({match_.moveAt(i).column, match_.moveAt(i).row});
+    return snapshot;
+}
+
+RestoreResult Discada::restore(const GameSnapshot& snapshot) {
+    if (busy_) return RestoreResult::NotNow;
+    if (!makesSense(snapshot)) return RestoreResult::Impossible;
+    setLevel(snapshot.level);
+    if (saveAtEnd_ != snapshot.saveAtEnd) toggleSaveAtEnd();
+    clearGame(snapshot.mode);
+    for (const CellPos& cell : snapshot.placements) {
+        [[maybe_unused]] const bool made = match_.makeMove(cell.column, cell.row);
+        assert(made && "makesSense played it");
+        addListEntry();
+    }
+    while (match_.movesPlayed() > snapshot.shown && match_.unmakeMove()) {
+    }
+    setReplayMode(snapshot.replayMode);
+    selectCurrent();
+    window_.requestRepaint();
+    // The game shows as it was before the computer, if it was its turn, moves again.
+    window_.paintNow();
+    if (!replayMode_ && !match_.isOver() &&
+        static_cast<DiscColor>(computer_.mode()) == match_.sideToMove())
+        computerTurn();
+    return RestoreResult::Restored;
 }
 
 void Discada::paint(Surface& target, const Surface& sprites) const {

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "ai/dsc_cpu.h"
+#include "game/game_snapshot.h"
 #include "match/dsc_prog.h"
 #include "record/text_file_dialog.h"
 
@@ -38,6 +39,14 @@ enum class SaveResult : std::int32_t {
     NothingToSave = -1,  // no placement is applied, so no dialog opened
 };
 
+// What became of putting a game back from a snapshot. Refused, the game stays as it was.
+enum class RestoreResult : std::int32_t {
+    Restored = 0,
+    Unreadable = -1,  // not a snapshot of this version: damaged, foreign or edited by hand
+    Impossible = -2,  // well formed, but no game the rules allow
+    NotNow = -3,      // the computer is moving, or the game is closed
+};
+
 // What the undo command did: the number of placements taken back, or refused with nothing
 // changed (fewer than two placements, or replay mode).
 struct UndoResult {
@@ -63,6 +72,9 @@ public:
     void newGame(GameMode mode);
     // A left-button release at client pixel (x, y); the computer's replies follow at once.
     [[nodiscard]] ClickResult onBoardClick(std::int32_t x, std::int32_t y);
+    // A placement at cell (column, row), each from 1 to 8, as a click on that cell makes it:
+    // chosen with the keyboard or a screen reader.
+    [[nodiscard]] ClickResult placeAt(std::int32_t column, std::int32_t row);
     // Levels 0 to 2 check their menu item; any other level (the hidden 3) leaves all unchecked.
     void setLevel(std::int32_t level);
     void toggleSaveAtEnd();
@@ -78,6 +90,14 @@ public:
     // Loads a record chosen in the open dialog into replay mode; a failure box when it holds
     // nothing usable.
     [[nodiscard]] LoadResult loadRecord();
+
+    // The game as it stands: what restore needs to put it back.
+    GameSnapshot snapshot() const;
+    // Puts back the game a snapshot describes, after checking it as any input: its placements
+    // are played by the rules. The board, the move list and its selection, the replay buttons
+    // and the menu's marks become what they were; a computer's turn the snapshot stands at is
+    // played again.
+    [[nodiscard]] RestoreResult restore(const GameSnapshot& snapshot);
 
     // Renders the board and the status panel.
     void paint(Surface& target, const Surface& sprites) const;
@@ -98,11 +118,15 @@ public:
     const TextFileDialog& openDialog() const { return openDialog_; }
 
 private:
+    // An empty board in `mode` with an empty list; the computer has not moved.
+    void clearGame(GameMode mode);
     void computerTurn();
     // The list entry, the selection, a repaint and the pass, end and result messages of a
     // placement made in play.
     void afterMove(MatchStatus status);
     void showResult();
+    // The move list's entry of the placement at the match's history cursor.
+    std::string listEntryText() const;
     void addListEntry();
     void selectListEntry(std::int32_t placement);
     // After stepping back to the start: scroll to the oldest entry, then select nothing.

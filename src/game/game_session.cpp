@@ -1,5 +1,6 @@
 #include "game/game_session.h"
 
+#include <optional>
 #include <utility>
 
 #include "game/commands.h"
@@ -38,6 +39,22 @@ bool GameSession::command(std::uint32_t commandId) {
 ClickResult GameSession::click(std::int32_t x, std::int32_t y) {
     if (closed_) return ClickResult::Refused;
     return game_.onBoardClick(x, y);
+}
+
+ClickResult GameSession::place(CellPos cell) {
+    if (closed_) return ClickResult::Refused;
+    return game_.placeAt(cell.column, cell.row);
+}
+
+std::string GameSession::snapshot() const {
+    return writeSnapshot(game_.snapshot());
+}
+
+RestoreResult GameSession::restore(std::string_view snapshot) {
+    if (closed_) return RestoreResult::NotNow;
+    const std::optional<GameSnapshot> read = readSnapshot(snapshot);
+    if (!read) return RestoreResult::Unreadable;
+    return game_.restore(*read);
 }
 
 void GameSession::paint(Surface& target, const Surface& sprites) const {

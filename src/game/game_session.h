@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <filesystem>
 #include <functional>
+#include <string>
+#include <string_view>
 
 #include "game/discada.h"
 #include "game/shell_commands.h"
@@ -48,8 +50,17 @@ public:
     // A left-button release at client pixel (x, y). A front end may drop the result: a refused
     // click shows nothing.
     ClickResult click(std::int32_t x, std::int32_t y);
+    // A placement on `cell` chosen without a pointer (the keyboard, a screen reader): the same
+    // as a click on the cell.
+    ClickResult place(CellPos cell);
     // Renders the board and the status panel into `target`, the discs taken from `sprites`.
     void paint(Surface& target, const Surface& sprites) const;
+    // The game as a short versioned text, from which restore puts it back: what a front end
+    // keeps where the game must outlive a restart of its window.
+    std::string snapshot() const;
+    // Puts back the game of a snapshot text, which is checked as untrusted input; the game
+    // stays as it was when refused. A computer's turn the snapshot stands at is played again.
+    [[nodiscard]] RestoreResult restore(std::string_view snapshot);
     // The window's close box and command 900: the front end takes its window away, once.
     void close();
     bool closed() const { return closed_; }

@@ -38,11 +38,13 @@ constexpr WindowPosition centredWindowPosition(int screenWidth, int screenHeight
 // A list box that fits its height to whole rows may end up shorter.
 constexpr Rect kMoveListArea{385, 120, 515, 320};
 
-// One replay button: the caption it is found by, the command it sends and where it stands.
+// One replay button: the caption it is found by, the command it sends, where it stands and
+// what it does in words, for a screen reader, which would read the caption's marks one by one.
 struct ReplayButton {
     std::string_view caption;
     int commandId;
     Rect area;
+    std::string_view spokenName;
 };
 
 // The replay buttons stand 10 pixels below the move list, spread from its left edge with equal
@@ -57,10 +59,10 @@ constexpr Rect replayButtonArea(int index) {
 }
 
 inline constexpr std::array<ReplayButton, 4> kReplayButtons{{
-    {"<<", command::kReplayFirst, replayButtonArea(0)},
-    {"<", command::kReplayBack, replayButtonArea(1)},
-    {">", command::kReplayForward, replayButtonArea(2)},
-    {">>", command::kReplayLast, replayButtonArea(3)},
+    {"<<", command::kReplayFirst, replayButtonArea(0), "最初の局面まで戻る"},
+    {"<", command::kReplayBack, replayButtonArea(1), "1手戻る"},
+    {">", command::kReplayForward, replayButtonArea(2), "1手進む"},
+    {">>", command::kReplayLast, replayButtonArea(3), "最後の手まで進む"},
 }};
 
 }  // namespace discada

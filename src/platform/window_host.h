@@ -37,6 +37,10 @@ public:
 
     virtual void setMenuState(int commandId, MenuItemState state) = 0;
 
+    // Tells a person who cannot see the board what a placement did. A window whose picture is
+    // all its players need may leave it out.
+    virtual void announce(std::string_view /*text*/) {}
+
     // Asks for the whole window to be repainted later, without erasing.
     virtual void requestRepaint() = 0;
     // Paints pending changes at once.

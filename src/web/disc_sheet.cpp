@@ -6,12 +6,13 @@
 #include <iterator>
 #include <string>
 
+#include "board/disc_sheet.h"
+
 namespace discada {
 
 namespace {
 
-constexpr double kHighDensityFrom = 1.5;
-constexpr double kHighDensityRatio = 2.0;
+constexpr PixelScale kHighDensity(2, 1);
 // The sheets are embedded in the module's own file system under these names.
 constexpr const char* kSheetPath = "/PIECE_IMG.bmp";
 constexpr const char* kHighDensitySheetPath = "/PIECE_IMG_2x.bmp";
@@ -64,9 +65,18 @@ std::optional<WebSurface> decodeBmp(std::string_view bytes, double ratio) {
 }
 
 WebSurface discSheet(double ratio) {
-    const bool fine = ratio >= kHighDensityFrom;
+    const PixelScale scale = PixelScale::ofRatio(ratio);
+    const bool fine = scale == kHighDensity;
+    if (!fine && scale != PixelScale(1, 1)) {
+        SheetPixels drawn = drawDiscSheet(scale);
+        std::vector<std::uint32_t> pixels;
+        pixels.reserve(drawn.pixels.size());
+        for (const Colour colour : drawn.pixels)
+            pixels.push_back(WebSurface::pixelOf(colour));
+        return WebSurface(drawn.width, drawn.height, ratio, std::move(pixels));
+    }
     const std::string bytes = readFile(fine ? kHighDensitySheetPath : kSheetPath);
-    std::optional<WebSurface> sheet = decodeBmp(bytes, fine ? kHighDensityRatio : 1.0);
+    std::optional<WebSurface> sheet = decodeBmp(bytes, ratio);
     // The sheets are part of the module: a broken one is a broken build.
     if (!sheet) std::abort();
     return std::move(*sheet);

@@ -12,8 +12,8 @@ namespace discada {
 std::optional<WebSurface> decodeBmp(std::string_view bytes, double ratio);
 
 // The disc images the board copies its tiles from, for a screen of `ratio` device pixels per
-// window pixel: the 1× sheet of 80 × 40 pixels, or from a ratio of 1.5 up the 2× sheet of
-// 160 × 80, made the same way, so the discs' edges stay sharp. Both are the desktop's sheets.
+// window pixel: at 1 and 2 the desktop's sheets of 80 x 40 and 160 x 80 pixels, at any other
+// ratio the sheet the desktop programs draw for it (drawDiscSheet), so no edge is ever stretched.
 WebSurface discSheet(double ratio);
 
 }  // namespace discada

@@ -12,6 +12,7 @@ std::uint32_t WebClock::milliseconds() {
 }
 
 void WebClock::sleep(std::uint32_t milliseconds) {
+    beforeWaiting_();
     emscripten_sleep(milliseconds);
 }
 

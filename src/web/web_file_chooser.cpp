@@ -69,6 +69,7 @@ FileChoice WebFileChooser::choose(const FileRequest& request) {
     std::filesystem::remove_all(std::string(kRecordFolder));
     std::filesystem::create_directory(std::string(kRecordFolder));
     saveTarget_.reset();
+    beforeWaiting_();
     char* answeredName = nullptr;
     int target = 0;
     const int outcome =

@@ -1,8 +1,10 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
 #include <optional>
 #include <string_view>
+#include <utility>
 
 #include "platform/file_chooser.h"
 
@@ -15,7 +17,9 @@ namespace discada {
 // memory, where the game reads it by path.
 class WebFileChooser final : public FileChooser {
 public:
-    explicit WebFileChooser(std::size_t readLimit) : readLimit_(readLimit) {}
+    // `beforeWaiting` runs before a dialog suspends the game's call.
+    WebFileChooser(std::size_t readLimit, std::function<void()> beforeWaiting)
+        : readLimit_(readLimit), beforeWaiting_(std::move(beforeWaiting)) {}
 
     FileChoice choose(const FileRequest& request) override;
     // Writes the bytes into the module's file and hands them to the place the last save dialog
@@ -24,6 +28,7 @@ public:
 
 private:
     std::size_t readLimit_;
+    std::function<void()> beforeWaiting_;
     // The page's number for the place the last save dialog chose, until it is handed its bytes.
     std::optional<int> saveTarget_;
 };

@@ -21,11 +21,13 @@ EM_JS(void, pageShowReplayButtons, (int shown), { DiscadaPage.showReplayButtons(
 EM_JS(void, pageSetMenuState, (int id, int checked, int greyed),
       { DiscadaPage.setMenuState(id, checked != 0, greyed != 0); });
 EM_JS(void, pageRequestRepaint, (), { DiscadaPage.requestRepaint(); });
+EM_JS(void, pageAnnounce, (const char* text), { DiscadaPage.announce(UTF8ToString(text)); });
 
 }  // namespace
 
 void WebWindowHost::showMessage(std::string_view text, std::string_view caption, MessageIcon icon) {
     if (!attached_) return;
+    beforeWaiting_();
     pageShowMessage(std::string(text).c_str(), std::string(caption).c_str(),
                     static_cast<int>(icon));
 }
@@ -52,6 +54,10 @@ void WebWindowHost::showReplayButtons(bool shown) {
 
 void WebWindowHost::setMenuState(int commandId, MenuItemState state) {
     if (attached_) pageSetMenuState(commandId, state.checked ? 1 : 0, state.greyed ? 1 : 0);
+}
+
+void WebWindowHost::announce(std::string_view text) {
+    if (attached_) pageAnnounce(std::string(text).c_str());
 }
 
 void WebWindowHost::requestRepaint() {

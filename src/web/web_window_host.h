@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <utility>
 
 #include "platform/window_host.h"
 
@@ -11,8 +12,10 @@ namespace discada {
 // elements of the page; painting copies the back buffer onto the page's canvas.
 class WebWindowHost final : public WindowHost {
 public:
-    // `paint` renders the game into the back buffer and puts it on the canvas.
-    explicit WebWindowHost(std::function<void()> paint) : paint_(std::move(paint)) {}
+    // `paint` renders the game into the back buffer and puts it on the canvas; `beforeWaiting`
+    // runs before a message box suspends the game's call.
+    WebWindowHost(std::function<void()> paint, std::function<void()> beforeWaiting)
+        : paint_(std::move(paint)), beforeWaiting_(std::move(beforeWaiting)) {}
 
     void showMessage(std::string_view text, std::string_view caption, MessageIcon icon) override;
 
@@ -25,6 +28,9 @@ public:
 
     void setMenuState(int commandId, MenuItemState state) override;
 
+    // Read out by the page's live region, as are the message boxes' texts.
+    void announce(std::string_view text) override;
+
     void requestRepaint() override;
     void paintNow() override;
 
@@ -33,6 +39,7 @@ public:
 
 private:
     std::function<void()> paint_;
+    std::function<void()> beforeWaiting_;
     bool attached_ = true;
 };
 

@@ -61,6 +61,24 @@ TEST(GameSession, HelpVersionAndCloseEachDoTheirOwnAndEveryIdRepaints) {
     EXPECT_EQ(t.opener.opened.size(), 1u);
 }
 
+TEST(GameSession, PlacesOnACellChosenWithoutAPointerAsAClickThereAndSaysWhatItTurned) {
+    GameTable t;
+    EXPECT_EQ(t.session.place({0, 3}), ClickResult::NotOnCell);
+    EXPECT_EQ(t.session.place({4, 9}), ClickResult::NotOnCell);
+    EXPECT_EQ(t.session.place({1, 1}), ClickResult::NotLegal);
+    EXPECT_TRUE(t.window.announcements.empty());
+    EXPECT_EQ(t.session.place({4, 3}), ClickResult::Done);
+    // The computer answered, and both placements were announced with the discs they turned.
+    ASSERT_EQ(t.window.entries.size(), 2u);
+    ASSERT_EQ(t.window.announcements.size(), 2u);
+    EXPECT_EQ(t.window.announcements[0], "1手目 黒(4, 3)、1枚返しました");
+    EXPECT_TRUE(t.window.announcements[1].starts_with(t.window.entries[0].substr(1) + "、"))
+        << t.window.announcements[1];
+    // White kept one disc of its two, and has its new one and those it turned.
+    const std::int32_t turned = t.game.match().board().discCount(kWhite) - 2;
+    EXPECT_TRUE(t.window.announcements[1].ends_with(std::to_string(turned) + "枚返しました"));
+}
+
 TEST(GameSession, TakesNoInputOnceClosed) {
     GameTable t;
     EXPECT_TRUE(t.command(command::kClose + 0x10000));
@@ -69,6 +87,8 @@ TEST(GameSession, TakesNoInputOnceClosed) {
     t.session.close();  // the page's close box after the menu's close
     EXPECT_FALSE(t.command(command::kNewGameAsWhite));
     EXPECT_EQ(t.place({4, 3}), ClickResult::Refused);
+    EXPECT_EQ(t.session.place({4, 3}), ClickResult::Refused);
+    EXPECT_EQ(t.session.restore(t.session.snapshot()), RestoreResult::NotNow);
     EXPECT_EQ(t.closes, 1);
     EXPECT_TRUE(t.window.takeEvents().empty());
     EXPECT_EQ(t.game.match().movesPlayed(), 0);

@@ -56,6 +56,8 @@ public:
              : state.greyed ? " greyed"
                             : " normal"));
     }
+    // Kept apart from the events: a window may leave announcements out.
+    void announce(std::string_view text) override { announcements.emplace_back(text); }
     void requestRepaint() override { log("repaint"); }
     void paintNow() override { log("paint now"); }
 
@@ -64,6 +66,7 @@ public:
 
     std::vector<std::string> events;
     std::vector<std::string> messages;
+    std::vector<std::string> announcements;
     std::vector<std::string> entries;
     int selected = -1;  // kept as the list box keeps it when entries above it come and go
     bool buttonsShown = false;

@@ -11,8 +11,11 @@ const DiscadaPage = (() => {
     const context = canvas.getContext("2d");
     const menubar = windowElement.querySelector(".menubar");
     const moveList = windowElement.querySelector(".movelist");
-    const client = windowElement.querySelector(".client");
+    const panel = windowElement.querySelector(".panel");
+    const replayRow = windowElement.querySelector(".replay-row");
     const modalLayer = windowElement.querySelector(".modal-layer");
+    const cellGrid = windowElement.querySelector(".cells");
+    const announcer = document.querySelector(".announcer");
     const fileInput = document.querySelector(".file-input");
 
     const kUiFontFamily = "Discada UI";
@@ -26,7 +29,7 @@ const DiscadaPage = (() => {
     const MenuEntryKind = {};
     const FileChoiceOutcome = {};
     const gameValues = { MessageIcon, MenuEntryKind, FileChoiceOutcome };
-    // Room left around the window on a narrow screen.
+    // Room left above the window where the screen has it.
     const kStagePadding = 8;
 
     let game = null;
@@ -98,11 +101,12 @@ const DiscadaPage = (() => {
         place(moveList, [list[0], list[1], list[2], list[1] + rows * kListRowHeight + frame]);
     }
 
+    // Puts `element` at `area` of the client area, where the window stands as it is.
     function place(element, area) {
-        element.style.left = area[0] + "px";
-        element.style.top = area[1] + "px";
-        element.style.width = area[2] - area[0] + "px";
-        element.style.height = area[3] - area[1] + "px";
+        element.style.setProperty("--left", area[0] + "px");
+        element.style.setProperty("--top", area[1] + "px");
+        element.style.setProperty("--width", area[2] - area[0] + "px");
+        element.style.setProperty("--height", area[3] - area[1] + "px");
     }
 
     function setTitle(title) {
@@ -110,27 +114,155 @@ const DiscadaPage = (() => {
         windowElement.querySelector(".caption .title").textContent = title;
     }
 
-    // ---- Scaling: the whole window fits the width of a narrow screen ----------------------------
+    // ---- Layouts: the window as it is, or its parts laid out for a phone ------------------------
 
+    // Where the window fits the viewport it stands as it is; on a smaller screen its parts are
+    // laid out for a phone held upright (the board as wide as the screen, the rest below) or
+    // sideways (the board as tall as the screen, the rest beside it).
+    const Layout = { Window: "window", Upright: "upright", Sideways: "sideways" };
+    // On a phone: window pixels of the board's margin left out on each side, the menu bar's
+    // height, and the least room kept for the panel, the list and the buttons.
+    const kPhoneBoardTrim = 6;
+    const kPhoneMenuHeight = 40;
+    const kPhoneSideHeight = 200;
+    const kPhoneSideWidth = 220;
+    // Below this width the panel and the list stand one above the other, so that the panel's
+    // longest label still fits in the phone's font.
+    const kPhoneTwoColumnsWidth = 360;
+
+    let boardArea = [0, 0, 0, 0];
+    // What the canvas shows: the window pixel at its top-left corner and the size in window
+    // pixels; the device pixels per window pixel are `ratio`.
+    let view = { layout: Layout.Window, origin: [0, 0], size: [0, 0] };
+
+    function setBoardArea(x1, y1, x2, y2) {
+        boardArea = [x1, y1, x2, y2];
+    }
+
+    function devicePixelRatio() {
+        return window.devicePixelRatio || 1;
+    }
+
+    function chooseLayout(width, height) {
+        if (width >= outerSize[0] && height >= outerSize[1]) return Layout.Window;
+        return width > height ? Layout.Sideways : Layout.Upright;
+    }
+
+    // The areas of a phone layout in CSS pixels: the board's square, the menu bar and the rest.
+    function phoneAreas(layout, width, height) {
+        if (layout === Layout.Upright) {
+            const board = Math.min(width, height - kPhoneMenuHeight - kPhoneSideHeight);
+            const below = kPhoneMenuHeight + board;
+            return {
+                board: [Math.floor((width - board) / 2), kPhoneMenuHeight, board],
+                menu: [0, 0, width],
+                side: [0, below, width, height - below],
+            };
+        }
+        const board = Math.min(height, width - kPhoneSideWidth);
+        return {
+            board: [0, Math.floor((height - board) / 2), board],
+            menu: [board, 0, width - board],
+            side: [board, kPhoneMenuHeight, width - board, height - kPhoneMenuHeight],
+        };
+    }
+
+    function setPixels(style, name, value) {
+        style.setProperty(name, value + "px");
+    }
+
+    // Lays the page out for the viewport and has the game draw at the device pixels it shows.
     function fit() {
-        const available = document.documentElement.clientWidth - 2 * kStagePadding;
-        const scale = Math.min(1, available / outerSize[0]);
-        windowElement.style.transform = scale < 1 ? `scale(${scale})` : "";
-        stage.style.width = outerSize[0] * scale + "px";
-        stage.style.height = outerSize[1] * scale + "px";
-        const wanted = (window.devicePixelRatio || 1) * scale;
-        if (wanted !== ratio && started && !closed) {
+        const width = document.documentElement.clientWidth;
+        const height = document.documentElement.clientHeight;
+        const layout = chooseLayout(width, height);
+        document.body.dataset.layout = layout;
+        document.body.classList.toggle("phone", layout !== Layout.Window);
+        const style = document.body.style;
+        let wanted = devicePixelRatio();
+        if (layout === Layout.Window) {
+            view = { layout, origin: [0, 0], size: [outerSize[0], outerSize[1]] };
+            stage.style.width = outerSize[0] + "px";
+            stage.style.height = outerSize[1] + "px";
+            stage.style.left = Math.floor(Math.max(0, (width - outerSize[0]) / 2)) + "px";
+            stage.style.top = Math.floor(Math.max(0, Math.min(kStagePadding, (height - outerSize[1]) / 2))) + "px";
+        } else {
+            stage.style.width = stage.style.height = "";
+            const shown = [boardArea[0] + kPhoneBoardTrim, boardArea[1] + kPhoneBoardTrim,
+                boardArea[2] - kPhoneBoardTrim, boardArea[3] - kPhoneBoardTrim];
+            const areas = phoneAreas(layout, width, height);
+            view = { layout, origin: [shown[0], shown[1]], size: [shown[2] - shown[0], shown[3] - shown[1]] };
+            wanted *= areas.board[2] / view.size[0];
+            setPixels(style, "--board-left", areas.board[0]);
+            setPixels(style, "--board-top", areas.board[1]);
+            setPixels(style, "--menu-left", areas.menu[0]);
+            setPixels(style, "--menu-width", areas.menu[2]);
+            ["--side-left", "--side-top", "--side-width", "--side-height"].forEach((name, i) => setPixels(style, name, areas.side[i]));
+            document.body.classList.toggle("narrow-side", areas.side[2] < kPhoneTwoColumnsWidth);
+        }
+        // Once the window shows: start lays it out before it does.
+        requestAnimationFrame(putCanvasOnDevicePixels);
+        if (started && !closed) {
             ratio = wanted;
-            game._web_set_ratio(ratio);
+            const [x, y] = view.origin;
+            game._web_set_view(ratio, x, y, x + view.size[0], y + view.size[1]);
         }
     }
 
+    // Moves the canvas by less than a device pixel onto whole device pixels, where each of its
+    // pixels shows as one of the screen's: anywhere else the browser would resample the picture,
+    // blurring it and letting seams cross the board.
+    function putCanvasOnDevicePixels() {
+        const box = canvas.getBoundingClientRect();
+        const shift = (v) => (Math.round(v * devicePixelRatio()) - v * devicePixelRatio()) / devicePixelRatio();
+        const moved = view.layout === Layout.Window
+            ? [[stage.style, "left"], [stage.style, "top"]]
+            : [[document.body.style, "--board-left"], [document.body.style, "--board-top"]];
+        [box.left, box.top].forEach((edge, i) => {
+            const [target, name] = moved[i];
+            target.setProperty(name, parseFloat(target.getPropertyValue(name)) + shift(edge) + "px");
+        });
+    }
+
     function watchRatio() {
-        const query = matchMedia(`(resolution: ${window.devicePixelRatio || 1}dppx)`);
+        const query = matchMedia(`(resolution: ${devicePixelRatio()}dppx)`);
         query.addEventListener("change", () => {
             fit();
             watchRatio();
         }, { once: true });
+    }
+
+    // The device pixels of the back buffer the canvas shows, as the game last presented them:
+    // the whole window, or the board on a phone.
+    let shown = [0, 0, 0, 0];
+
+    // The device pixel of the back buffer under a point of the viewport, or null off the canvas.
+    // The game turns it into a window pixel by its own rule.
+    function devicePointAt(clientX, clientY) {
+        const box = canvas.getBoundingClientRect();
+        if (box.width === 0 || box.height === 0) return null;
+        const x = Math.floor((clientX - box.left) * canvas.width / box.width);
+        const y = Math.floor((clientY - box.top) * canvas.height / box.height);
+        if (x < 0 || y < 0 || x >= canvas.width || y >= canvas.height) return null;
+        return [shown[0] + x, shown[1] + y];
+    }
+
+    // Where the window pixel (x, y) is in the viewport and on the canvas, for scripts that play
+    // the page (the tests): the middle of the device pixels the game draws it on.
+    function pointOf(x, y) {
+        const box = canvas.getBoundingClientRect();
+        const middle = (v) => (game._web_device_edge(v) + game._web_device_edge(v + 1)) / 2;
+        const device = [middle(x) - shown[0], middle(y) - shown[1]];
+        return {
+            client: [box.left + device[0] * box.width / canvas.width, box.top + device[1] * box.height / canvas.height],
+            canvas: device.map(Math.floor),
+        };
+    }
+
+    // The panel's text as the page shows it on a phone, where the canvas holds only the board.
+    function showPanelText(text) {
+        panel.textContent = text;
+        return view.layout === Layout.Window;
     }
 
     // ---- Painting -------------------------------------------------------------------------------
@@ -146,21 +278,27 @@ const DiscadaPage = (() => {
         });
     }
 
-    // Shows the back buffer: `pixels` holds width × height RGBA pixels at the current ratio.
-    function present(pixels, width, height) {
-        if (canvas.width !== width || canvas.height !== height) {
-            canvas.width = width;
-            canvas.height = height;
+    // Shows the back buffer: `pixels` holds width × height RGBA pixels at the current ratio, of
+    // which the canvas takes the device pixels `area` the layout shows, one canvas pixel to a
+    // device pixel.
+    function present(pixels, width, height, area) {
+        shown = area.map((v, i) => Math.max(0, Math.min(v, i % 2 === 0 ? width : height)));
+        const [x1, y1, x2, y2] = shown;
+        if (canvas.width !== x2 - x1 || canvas.height !== y2 - y1) {
+            canvas.width = x2 - x1;
+            canvas.height = y2 - y1;
         }
-        canvas.style.width = width / ratio + "px";
-        canvas.style.height = height / ratio + "px";
+        canvas.style.width = canvas.width / devicePixelRatio() + "px";
+        canvas.style.height = canvas.height / devicePixelRatio() + "px";
         const image = new ImageData(new Uint8ClampedArray(pixels.buffer, pixels.byteOffset, pixels.length), width, height);
-        context.putImageData(image, 0, 0);
+        context.putImageData(image, -x1, -y1, x1, y1, x2 - x1, y2 - y1);
+        placeCells();
     }
 
     // Draws text black on white, left- and top-aligned in `area` (window pixels), broken only at
     // newlines and clipped to the area.
     function drawText(area, text) {
+        if (!showPanelText(text)) return;
         const [x1, y1, x2, y2] = area;
         context.save();
         context.setTransform(ratio, 0, 0, ratio, 0, 0);
@@ -197,15 +335,18 @@ const DiscadaPage = (() => {
 
     function listSelect(index) {
         const rows = moveList.children;
-        for (const row of rows) row.classList.remove("selected");
+        for (const row of rows) {
+            row.classList.remove("selected");
+            row.removeAttribute("aria-selected");
+        }
         const row = rows[index];
         if (!row) return;
         row.classList.add("selected");
         row.setAttribute("aria-selected", "true");
         const top = row.offsetTop;
         if (top < moveList.scrollTop) moveList.scrollTop = top;
-        else if (top + kListRowHeight > moveList.scrollTop + moveList.clientHeight)
-            moveList.scrollTop = top + kListRowHeight - moveList.clientHeight;
+        else if (top + row.offsetHeight > moveList.scrollTop + moveList.clientHeight)
+            moveList.scrollTop = top + row.offsetHeight - moveList.clientHeight;
     }
 
     // Choosing a row changes only the highlight; the list tells the game, as a list box does.
@@ -223,7 +364,7 @@ const DiscadaPage = (() => {
         const rows = [...moveList.children];
         if (rows.length === 0 || event.altKey || event.ctrlKey) return;
         const current = rows.findIndex((row) => row.classList.contains("selected"));
-        const page = Math.max(1, Math.floor(moveList.clientHeight / kListRowHeight) - 1);
+        const page = Math.max(1, Math.floor(moveList.clientHeight / rows[0].offsetHeight) - 1);
         const moves = { ArrowDown: 1, ArrowUp: -1, PageDown: page, PageUp: -page };
         let next = null;
         if (event.key in moves) next = Math.min(rows.length - 1, Math.max(0, current + moves[event.key]));
@@ -238,15 +379,16 @@ const DiscadaPage = (() => {
 
     const replayButtons = [];
 
-    function addReplayButton(caption, id, area) {
+    function addReplayButton(caption, id, area, spokenName) {
         const button = document.createElement("button");
         button.type = "button";
         button.className = "replay";
         button.textContent = caption;
+        button.setAttribute("aria-label", spokenName);
         button.hidden = true;
         place(button, area);
         button.addEventListener("click", () => postCommand(id));
-        client.append(button);
+        replayRow.append(button);
         replayButtons.push(button);
     }
 
@@ -281,6 +423,10 @@ const DiscadaPage = (() => {
     }
 
     let openMenus = [];      // the open menus, outermost first
+    // While the keyboard drives the open menus, a pointer resting where a menu appears takes
+    // nothing over until it actually moves.
+    let menusFollowKeyboard = false;
+    let pointerAt = null;
     let topMenus = [];       // the top-level entries of the menu bar
     const building = { top: null, menus: [] };
 
@@ -313,6 +459,7 @@ const DiscadaPage = (() => {
                 else openTop(top, false);
             });
             top.addEventListener("pointerenter", () => {
+                if (menusFollowKeyboard) return;
                 if (openMenus.length > 0 && openMenus[0] !== top.menu) openTop(top, false);
             });
             return;
@@ -354,7 +501,9 @@ const DiscadaPage = (() => {
         } else {
             menuItems.set(id, item);
         }
-        item.addEventListener("pointerenter", () => highlight(item, Submenu.Shown));
+        item.addEventListener("pointerenter", () => {
+            if (!menusFollowKeyboard) highlight(item, Submenu.Shown);
+        });
         item.addEventListener("pointerup", (event) => {
             event.stopPropagation();
             activate(item);
@@ -376,6 +525,7 @@ const DiscadaPage = (() => {
 
     function openTop(top, withKeyboard) {
         closeMenus();
+        menusFollowKeyboard = withKeyboard;
         top.classList.add("active");
         top.menu.hidden = false;
         openMenus = [top.menu];
@@ -427,8 +577,17 @@ const DiscadaPage = (() => {
         return itemsOf(menu).find((item) => item.classList.contains("active"));
     }
 
+    // A pointer that moves takes the menus back; the browser also reports a pointer standing still
+    // when something appears under it.
+    document.addEventListener("pointermove", (event) => {
+        const moved = pointerAt !== null && (event.clientX !== pointerAt[0] || event.clientY !== pointerAt[1]);
+        pointerAt = [event.clientX, event.clientY];
+        if (moved) menusFollowKeyboard = false;
+    }, true);
+
     // The keys of an open menu, as a desktop menu takes them.
     function menuKey(event) {
+        menusFollowKeyboard = true;
         const menu = openMenus[openMenus.length - 1];
         const items = itemsOf(menu);
         const current = activeItem(menu);
@@ -534,15 +693,140 @@ const DiscadaPage = (() => {
 
     // ---- The board: a click counts where the button or the finger is released --------------------
 
-    canvas.addEventListener("pointerup", (event) => {
-        if (event.button !== 0 || !modalLayer.hidden || swallowRelease) return;
-        const box = canvas.getBoundingClientRect();
-        if (box.width === 0 || box.height === 0) return;
-        const x = Math.floor((event.clientX - box.left) * canvas.clientWidth / box.width);
-        const y = Math.floor((event.clientY - box.top) * canvas.clientHeight / box.height);
-        if (x < 0 || y < 0 || x >= client.clientWidth || y >= client.clientHeight) return;
-        post(() => call("web_click", x, y));
+    // The cells laid over the canvas take the releases over them: the same click.
+    for (const element of [canvas, cellGrid]) {
+        element.addEventListener("pointerup", (event) => {
+            if (event.button !== 0 || !modalLayer.hidden || swallowRelease) return;
+            const point = devicePointAt(event.clientX, event.clientY);
+            if (point) post(() => call("web_click", point[0], point[1]));
+        });
+    }
+
+    // ---- The board's cells, for keyboards and screen readers -------------------------------------
+
+    // A grid of cells over the board's part of the canvas, which stays the picture. It takes the
+    // focus in the page's tab order; the arrow keys move a cursor from cell to cell, Enter or
+    // Space places there, and letters read a row, a column, the open cells or the panel aloud.
+    // Each cell is named by its column, row and content. The cursor shows only while a key has
+    // put the focus there, so a pointer's or a finger's player sees the window picture as it is.
+    const cells = [];        // row by row
+    let cellSide = 0;
+    let cellAreas = [];      // the device pixels of each cell in the back buffer, four numbers each
+    let placedCells = "";
+    let cursor = 0;          // the index of the cell that takes the focus
+
+    // Called by the game after every paint: where the cells are and what they hold.
+    function setCells(areas, names) {
+        if (cells.length !== names.length) buildCells(names.length);
+        names.forEach((name, i) => {
+            if (cells[i].getAttribute("aria-label") !== name) cells[i].setAttribute("aria-label", name);
+        });
+        cellAreas = areas;
+        placeCells();
+    }
+
+    function buildCells(count) {
+        cellSide = Math.round(Math.sqrt(count));
+        cellGrid.replaceChildren();
+        cells.length = 0;
+        for (let row = 1; row <= cellSide; ++row) {
+            const line = document.createElement("div");
+            line.setAttribute("role", "row");
+            for (let column = 1; column <= cellSide; ++column) {
+                const cell = document.createElement("div");
+                cell.className = "cell";
+                cell.setAttribute("role", "gridcell");
+                cell.tabIndex = cells.length === cursor ? 0 : -1;
+                cell.place = { column, row };
+                line.append(cell);
+                cells.push(cell);
+            }
+            cellGrid.append(line);
+        }
+        placedCells = "";
+    }
+
+    // Puts each cell over its device pixels, on the canvas's CSS pixels (present sizes the
+    // canvas at one canvas pixel to a device pixel).
+    function placeCells() {
+        const scale = devicePixelRatio();
+        const key = [scale, ...shown, ...cellAreas].join();
+        if (key === placedCells || cellAreas.length !== 4 * cells.length) return;
+        placedCells = key;
+        cells.forEach((cell, i) => {
+            const [x1, y1, x2, y2] = cellAreas.slice(4 * i, 4 * i + 4);
+            cell.style.left = (x1 - shown[0]) / scale + "px";
+            cell.style.top = (y1 - shown[1]) / scale + "px";
+            cell.style.width = (x2 - x1) / scale + "px";
+            cell.style.height = (y2 - y1) / scale + "px";
+        });
+    }
+
+    function moveCursor(column, row) {
+        const clamp = (v) => Math.min(cellSide, Math.max(1, v));
+        cells[cursor].tabIndex = -1;
+        cursor = (clamp(row) - 1) * cellSide + clamp(column) - 1;
+        cells[cursor].tabIndex = 0;
+        cells[cursor].focus();
+    }
+
+    function placeOn({ column, row }) {
+        post(() => call("web_place", column, row));
+    }
+
+    // The cell a pointer or a screen reader focused becomes the cursor's.
+    cellGrid.addEventListener("focusin", (event) => {
+        const index = cells.indexOf(event.target);
+        if (index < 0 || index === cursor) return;
+        cells[cursor].tabIndex = -1;
+        cursor = index;
+        cells[cursor].tabIndex = 0;
     });
+
+    // A screen reader activates a cell with a click of no pointer.
+    cellGrid.addEventListener("click", (event) => {
+        const cell = event.target.closest(".cell");
+        if (event.detail === 0 && cell && modalLayer.hidden) placeOn(cell.place);
+    });
+
+    // The keys on the board: a key the page does not take goes on to the browser.
+    cellGrid.addEventListener("keydown", (event) => {
+        if (!modalLayer.hidden || event.altKey || event.metaKey || cells.length === 0) return;
+        const { column, row } = cells[cursor].place;
+        const moves = {
+            ArrowLeft: [column - 1, row], ArrowRight: [column + 1, row],
+            ArrowUp: [column, row - 1], ArrowDown: [column, row + 1],
+            Home: event.ctrlKey ? [1, 1] : [1, row], End: event.ctrlKey ? [cellSide, cellSide] : [cellSide, row],
+            PageUp: [column, 1], PageDown: [column, cellSide],
+        };
+        const reads = {
+            r: () => call("web_read_row", row), c: () => call("web_read_column", column),
+            l: () => call("web_read_open_cells"), s: () => call("web_read_status"),
+        };
+        const letter = event.key.length === 1 && !event.ctrlKey && !event.shiftKey ? event.key.toLowerCase() : null;
+        if (event.key in moves && (!event.ctrlKey || event.key === "Home" || event.key === "End")) {
+            moveCursor(...moves[event.key]);
+        } else if ((event.key === "Enter" || event.key === " ") && !event.ctrlKey) {
+            placeOn(cells[cursor].place);
+        } else if (letter in reads) {
+            post(reads[letter]);
+        } else {
+            return;
+        }
+        event.preventDefault();
+    });
+
+    // ---- Spoken news: a polite live region ------------------------------------------------------
+
+    // Reads `text` once the screen reader is free: every placement with the discs it turned, each
+    // message box's text, and what the board's letters ask for. A few lines stay, so that the
+    // same text twice is read twice.
+    function announce(text) {
+        const line = document.createElement("div");
+        line.textContent = text;
+        announcer.append(line);
+        while (announcer.childElementCount > 3) announcer.firstElementChild.remove();
+    }
 
     // A right-button press (or a long touch) changes nothing, as on the desktop: no browser menu.
     windowElement.addEventListener("contextmenu", (event) => event.preventDefault());
@@ -618,6 +902,7 @@ const DiscadaPage = (() => {
             buttons.className = "buttons";
             buttons.append(ok);
             box.append(body, buttons);
+            announce(text);
             box.addEventListener("keydown", (event) => {
                 if (event.key === "Enter" || event.key === "Escape" || event.key === " ") {
                     event.preventDefault();
@@ -833,6 +1118,57 @@ const DiscadaPage = (() => {
         }
     }
 
+    // ---- Served from a web server: an app that opens offline -------------------------------------
+
+    // A page opened from a file has no worker and asks for no manifest: it is one file. Served
+    // over http(s), the site folder beside it holds both; a page that cannot have them still
+    // plays.
+    function becomeInstallable() {
+        if (location.protocol !== "http:" && location.protocol !== "https:") return;
+        const manifest = document.createElement("link");
+        manifest.rel = "manifest";
+        manifest.href = "manifest.webmanifest";
+        document.head.append(manifest);
+        if (!("serviceWorker" in navigator)) return;
+        window.addEventListener("load", () => {
+            navigator.serviceWorker.register("sw.js").catch((error) => console.warn(error));
+        });
+    }
+
+    becomeInstallable();
+
+    // ---- The game in this tab's storage --------------------------------------------------------
+
+    // The game is kept in the tab's sessionStorage, which ends with the tab: a reload, or the
+    // browser bringing back a tab it had discarded, finds it there. Storage that is refused or
+    // full keeps nothing, and then nothing is restored.
+    const kKeptGame = "discada-game";
+
+    function storedGame() {
+        try {
+            return sessionStorage.getItem(kKeptGame);
+        } catch (error) {
+            return null;
+        }
+    }
+
+    function keepGame(text) {
+        try {
+            sessionStorage.setItem(kKeptGame, text);
+        } catch (error) {
+            // An older game must not come back instead.
+            forgetGame();
+        }
+    }
+
+    function forgetGame() {
+        try {
+            sessionStorage.removeItem(kKeptGame);
+        } catch (error) {
+            console.warn(error);
+        }
+    }
+
     // ---- Closing --------------------------------------------------------------------------------
 
     // The game is over as a closed window's: nothing of it stays on the page.
@@ -858,6 +1194,7 @@ const DiscadaPage = (() => {
         watchRatio();
         window.addEventListener("resize", fit);
         windowElement.hidden = false;
+        if (storedGame() !== null) post(() => call("web_restore"));
         document.body.dataset.ready = "true";
         // From the start of the page's load to the first complete picture, for the benchmark.
         requestAnimationFrame(() => performance.mark("discada-first-picture"));
@@ -875,10 +1212,10 @@ const DiscadaPage = (() => {
     }
 
     return {
-        busy, heapBytes, addFont, defineValue, setLayout, setTitle, addMenuEntry, addReplayButton, addAccelerator, setMenuState,
-        requestRepaint, present, drawText, listReset, listInsertTop, listDeleteTop, listSelect,
+        busy, heapBytes, pointOf, addFont, defineValue, setBoardArea, setLayout, setTitle, addMenuEntry, addReplayButton, addAccelerator, setMenuState,
+        requestRepaint, present, drawText, setCells, announce, listReset, listInsertTop, listDeleteTop, listSelect,
         showReplayButtons, showMessage, chooseSave, chooseOpen, deliverSave, hasFile, openDocument,
-        close, start,
+        storedGame, keepGame, forgetGame, close, start,
     };
 })();
 
