@@ -2,7 +2,7 @@
 # Makes the release of a commit twice, in two fresh clones in two different folders, one after
 # the other, the second with another umask and time zone, and compares the two SHA256SUMS: the
 # same commit must make the same bytes. Not part of the test command: the two releases compile
-# everything twice, which takes 20 minutes or so on two cores.
+# everything twice, which takes 4 minutes or so on two cores.
 #
 #   bash scripts/check_reproducible.sh [COMMIT] [FOLDER]
 #
