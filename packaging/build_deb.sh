@@ -5,7 +5,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-bash scripts/setup.sh debhelper
+# dpkg-buildpackage checks for build-essential besides the package's own build dependencies.
+bash scripts/setup.sh debhelper build-essential
 version=$(bash scripts/release_version.sh)
 out=build/package
 sources=$out/discada-$version
